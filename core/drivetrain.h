@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/number_text.h"
+
+#include <optional>
+#include <string>
+
+namespace evdrive {
+
+// The texts of the main window's twelve fields, in field order.
+struct DrivetrainInputs {
+    std::string gearRatio;            // transmission ratio, 1 without a transmission
+    std::string finalDriveRatio;      // drive-axle ratio
+    std::string tireRadius;           // rolling radius, m
+    std::string requiredVelocity;     // km/h
+    std::string drivetrainEfficiency; // fraction, 0.9 rather than 90
+    std::string grossMass;            // at full load, kg
+    std::string rollingCoefficient;   // rolling-resistance coefficient
+    std::string dragCoefficient;      // aerodynamic drag coefficient
+    std::string bodyHeight;           // mm
+    std::string bodyWidth;            // mm
+    std::string motorMaxTorque;       // N·m
+    std::string requiredGrade;        // %, shown to the user but read by no calculation
+};
+
+// What one run produced. Results are filled in the order motor rpm, power,
+// grade: a failed run has the results before the failure and none after it;
+// a run without error has all three.
+struct DrivetrainResults {
+    std::optional<std::string> motorRpmText; // rpm
+    std::optional<std::string> powerText;    // kW
+    std::optional<std::string> gradeText;    // %
+    std::optional<CalcError> error;
+    // The input to blame for the error: the one whose text did not convert, or
+    // whose zero value was a divisor. Null when no single input is to blame.
+    std::string DrivetrainInputs::*blamedInput = nullptr;
+};
+
+// Motor revolutions at the required velocity, power demand on level road at
+// that velocity, and the steepest grade the motor's maximum torque allows.
+DrivetrainResults computeDrivetrain(const DrivetrainInputs& inputs);
+
+} // namespace evdrive

@@ -1,0 +1,216 @@
+#include "core/drivetrain.h"
+#include "tests/core/table_row.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace evdrive {
+namespace {
+
+using In = DrivetrainInputs;
+using Member = std::string In::*;
+
+DrivetrainInputs workedRun() {
+    return {"1", "8", "0.3", "60", "0.9", "1500", "0.015", "0.3", "1500", "1700", "200", "30"};
+}
+
+const std::optional<std::string> rpm = "4244.03183023873";
+const std::optional<std::string> power = "6.49468085106383";
+const std::optional<std::string> grade = "32.7845476238428";
+constexpr std::nullopt_t none = std::nullopt;
+
+struct DrivetrainRun {
+    const char* name;
+    std::vector<std::pair<Member, std::string>> changes; // to the worked run
+    std::optional<std::string> rpm, power, grade;
+    std::optional<CalcError> error;
+    Member blamed = nullptr;
+};
+
+class ComputeDrivetrain : public testing::TestWithParam<DrivetrainRun> {};
+
+TEST_P(ComputeDrivetrain, StopsAtTheFirstFailure) {
+    const DrivetrainRun& row = GetParam();
+    DrivetrainInputs inputs = workedRun();
+    for (const auto& [member, text] : row.changes) {
+        inputs.*member = text;
+    }
+    const DrivetrainResults results = computeDrivetrain(inputs);
+    EXPECT_EQ(results.motorRpmText, row.rpm);
+    EXPECT_EQ(results.powerText, row.power);
+    EXPECT_EQ(results.gradeText, row.grade);
+    EXPECT_EQ(results.error, row.error);
+    EXPECT_EQ(results.blamedInput, row.blamed);
+}
+
+constexpr auto TM = CalcError::TypeMismatch;
+constexpr auto DZ = CalcError::DivisionByZero;
+constexpr auto OV = CalcError::Overflow;
+constexpr auto IA = CalcError::InvalidArgument;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ComputeDrivetrain,
+    testing::Values(
+        DrivetrainRun{"WorkedRun", {}, rpm, power, grade, none},
+        DrivetrainRun{
+            "RequiredGradeIsNotRead", {{&In::requiredGrade, "不知道"}}, rpm, power, grade, none},
+        DrivetrainRun{"AllEmptyStopsAtVelocity",
+                      {{&In::gearRatio, ""},
+                       {&In::finalDriveRatio, ""},
+                       {&In::tireRadius, ""},
+                       {&In::requiredVelocity, ""},
+                       {&In::drivetrainEfficiency, ""},
+                       {&In::grossMass, ""},
+                       {&In::rollingCoefficient, ""},
+                       {&In::dragCoefficient, ""},
+                       {&In::bodyHeight, ""},
+                       {&In::bodyWidth, ""},
+                       {&In::motorMaxTorque, ""},
+                       {&In::requiredGrade, ""}},
+                      none,
+                      none,
+                      none,
+                      TM,
+                      &In::requiredVelocity},
+        DrivetrainRun{"VelocityReadBeforeGearRatio",
+                      {{&In::gearRatio, "x"}, {&In::requiredVelocity, "y"}},
+                      none,
+                      none,
+                      none,
+                      TM,
+                      &In::requiredVelocity},
+        DrivetrainRun{"FinalDriveReadBeforeTheZeroRadiusDivides",
+                      {{&In::finalDriveRatio, "8:1"}, {&In::tireRadius, "0"}},
+                      none,
+                      none,
+                      none,
+                      TM,
+                      &In::finalDriveRatio},
+        DrivetrainRun{
+            "ZeroRadius", {{&In::tireRadius, "0"}}, none, none, none, DZ, &In::tireRadius},
+        DrivetrainRun{"ZeroRadiusAndZeroVelocity",
+                      {{&In::tireRadius, "0"}, {&In::requiredVelocity, "0"}},
+                      none,
+                      none,
+                      none,
+                      OV,
+                      &In::tireRadius},
+        DrivetrainRun{"VelocityBeyondRange",
+                      {{&In::requiredVelocity, "1e400"}},
+                      none,
+                      none,
+                      none,
+                      OV,
+                      &In::requiredVelocity},
+        DrivetrainRun{
+            "EmptyMassKeepsRpm", {{&In::grossMass, ""}}, rpm, none, none, TM, &In::grossMass},
+        DrivetrainRun{"MassReadBeforeDragCoefficient",
+                      {{&In::dragCoefficient, "?"}, {&In::grossMass, "?"}},
+                      rpm,
+                      none,
+                      none,
+                      TM,
+                      &In::grossMass},
+        DrivetrainRun{"StrictRollingCoefficient",
+                      {{&In::rollingCoefficient, "0.015abc"}},
+                      rpm,
+                      none,
+                      none,
+                      TM,
+                      &In::rollingCoefficient},
+        DrivetrainRun{"WidthReadBeforeEfficiency",
+                      {{&In::drivetrainEfficiency, "90%"}, {&In::bodyWidth, "1.7m"}},
+                      rpm,
+                      none,
+                      none,
+                      TM,
+                      &In::bodyWidth},
+        DrivetrainRun{"ZeroEfficiency",
+                      {{&In::drivetrainEfficiency, "0"}},
+                      rpm,
+                      none,
+                      none,
+                      DZ,
+                      &In::drivetrainEfficiency},
+        DrivetrainRun{"ProductBeyondRangeBlamesNoInput",
+                      {{&In::rollingCoefficient, "1e308"}},
+                      rpm,
+                      none,
+                      none,
+                      OV},
+        DrivetrainRun{"CubeOfVelocityBeyondRange",
+                      {{&In::requiredVelocity, "1e200"}},
+                      "7.07338638373121E+201",
+                      none,
+                      none,
+                      OV},
+        DrivetrainRun{"EmptyTorqueKeepsRpmAndPower",
+                      {{&In::motorMaxTorque, ""}},
+                      rpm,
+                      power,
+                      none,
+                      TM,
+                      &In::motorMaxTorque},
+        DrivetrainRun{
+            "ZeroMass", {{&In::grossMass, "0"}}, rpm, "2.4113475177305", none, DZ, &In::grossMass},
+        DrivetrainRun{"ZeroMassAndZeroTorque",
+                      {{&In::grossMass, "0"}, {&In::motorMaxTorque, "0"}},
+                      rpm,
+                      "2.4113475177305",
+                      none,
+                      OV,
+                      &In::grossMass},
+        DrivetrainRun{
+            "TorqueTooLargeForTheGrade", {{&In::motorMaxTorque, "2000"}}, rpm, power, none, IA},
+        DrivetrainRun{"SquareOfDynamicFactorBeyondRange",
+                      {{&In::motorMaxTorque, "1e300"}},
+                      rpm,
+                      power,
+                      none,
+                      OV},
+        // D = 9.8·1·1 / (1·1·9.8) = 1 exactly, so 1 − x² is zero.
+        DrivetrainRun{"DynamicFactorOneAboveRolling",
+                      {{&In::finalDriveRatio, "9.8"},
+                       {&In::tireRadius, "1"},
+                       {&In::drivetrainEfficiency, "1"},
+                       {&In::grossMass, "1"},
+                       {&In::rollingCoefficient, "0"},
+                       {&In::motorMaxTorque, "1"}},
+                      "1559.68169761273",
+                      "2.17021276595745",
+                      none,
+                      DZ},
+        DrivetrainRun{"ZeroVelocity", {{&In::requiredVelocity, "0"}}, "0", "0", grade, none},
+        DrivetrainRun{"TorqueBelowRollingResistanceGivesNegativeGrade",
+                      {{&In::motorMaxTorque, "1"}},
+                      rpm,
+                      power,
+                      "-1.33685413774881",
+                      none}),
+    [](const auto& info) { return info.param.name; });
+
+// Whatever the inputs, results come in order and a run without error has all three.
+TEST(ComputeDrivetrain, KeepsTheResultsInOrder) {
+    const std::vector<std::string> texts = {"", "0", "1", "-1", "1e308", "1e-308", "x", "0.5"};
+    for (const auto& a : texts) {
+        for (const auto& b : texts) {
+            DrivetrainInputs inputs = workedRun();
+            inputs.tireRadius = a;
+            inputs.grossMass = b;
+            inputs.motorMaxTorque = a;
+            const auto results = computeDrivetrain(inputs);
+            const bool rpmPresent = results.motorRpmText.has_value();
+            const bool powerPresent = results.powerText.has_value();
+            const bool gradePresent = results.gradeText.has_value();
+            EXPECT_TRUE(rpmPresent || !powerPresent) << a << " " << b;
+            EXPECT_TRUE(powerPresent || !gradePresent) << a << " " << b;
+            EXPECT_EQ(!results.error, gradePresent) << a << " " << b;
+        }
+    }
+}
+
+} // namespace
+} // namespace evdrive

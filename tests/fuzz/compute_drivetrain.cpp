@@ -1,0 +1,24 @@
+#include "core/drivetrain.h"
+#include "tests/fuzz/fuzz_input.h"
+
+using namespace evdrive;
+using fuzz::require;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto f = fuzz::cutFields(fuzz::asText(data, size), 12);
+    const DrivetrainInputs inputs{f[0], f[1], f[2], f[3], f[4],  f[5],
+                                  f[6], f[7], f[8], f[9], f[10], f[11]};
+    const DrivetrainResults results = computeDrivetrain(inputs);
+
+    require(results.motorRpmText || !results.powerText, "no power without rpm");
+    require(results.powerText || !results.gradeText, "no grade without power");
+    require(results.error.has_value() != results.gradeText.has_value(),
+            "a run has an error or all three results");
+    require(results.error || !results.blamedInput, "only a failure blames an input");
+    require(results.error != CalcError::TypeMismatch || results.blamedInput,
+            "a text that does not convert is blamed");
+    for (const auto& text : {results.motorRpmText, results.powerText, results.gradeText}) {
+        require(!text || parseStrict(*text).has_value(), "every result text reads back");
+    }
+    return 0;
+}

@@ -1,0 +1,209 @@
+#include "tests/ui/main_window_test.h"
+
+#include "tests/ui/widget_support.h"
+#include "ui/main_window.h"
+#include "ui/tire_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace evdrive::test {
+namespace {
+
+const QStringList workedRun = {"1",     "8",   "0.3",  "60",   "0.9", "1500",
+                               "0.015", "0.3", "1500", "1700", "200", "30"};
+
+} // namespace
+
+void MainFormTest::cleanup() {
+    qDeleteAll(tireWindows());
+}
+
+void MainFormTest::workedRunShowsTheThreeResults() {
+    MainForm window;
+    window.show();
+    typeFields(&window, workedRun);
+    click(&window, "Command1");
+    QCOMPARE(result(&window, "Label1"), "4244.03183023873");
+    QCOMPARE(result(&window, "Label12"), "6.49468085106383");
+    QCOMPARE(result(&window, "Label28"), "32.7845476238428");
+    QVERIFY(!messageBox(&window));
+}
+
+void MainFormTest::failedRunClearsTheResultsItDidNotReach() {
+    MainForm window;
+    window.show();
+    typeFields(&window, workedRun);
+    click(&window, "Command1");
+    find<QLineEdit>(&window, "Text4")->setText("30");
+    find<QLineEdit>(&window, "Text6")->clear();
+    click(&window, "Command1");
+
+    // While the message is shown, the rpm of the new figures stands alone.
+    QMessageBox* box = messageBox(&window);
+    QVERIFY(box && box->isVisible());
+    QVERIFY(box->text().contains("类型不匹配"));
+    QVERIFY(box->text().contains("满载总质量"));
+    QCOMPARE(result(&window, "Label1"), "2122.01591511936");
+    QCOMPARE(result(&window, "Label12"), "");
+    QCOMPARE(result(&window, "Label28"), "");
+    QCOMPARE(find<QLineEdit>(&window, "Text6")->text(), "");
+}
+
+void MainFormTest::requiredGradeIsIgnored_data() {
+    QTest::addColumn<QString>("grade");
+    QTest::newRow("empty") << "";
+    QTest::newRow("words") << "陡坡";
+    QTest::newRow("beyond range") << "1e999";
+}
+
+void MainFormTest::requiredGradeIsIgnored() {
+    MainForm window;
+    QFETCH(QString, grade);
+    QStringList texts = workedRun;
+    texts[11] = grade;
+    typeFields(&window, texts);
+    click(&window, "Command1");
+    QCOMPARE(result(&window, "Label28"), "32.7845476238428");
+    QVERIFY(!messageBox(&window));
+}
+
+void MainFormTest::failureNamesKindAndField_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("mustSay");
+    auto with = [](std::initializer_list<std::pair<int, QString>> changes) {
+        QStringList texts = workedRun;
+        for (const auto& [field, text] : changes) {
+            texts[field - 1] = text;
+        }
+        return texts;
+    };
+    QTest::newRow("all empty") << QStringList(12, "")
+                               << QStringList{"类型不匹配", "“需求车速”为空"};
+    QTest::newRow("decimal comma")
+        << with({{5, "0,9"}}) << QStringList{"类型不匹配", "“传动系统效率”中不是一个数", "0.9"};
+    QTest::newRow("zero radius") << with({{3, "0"}})
+                                 << QStringList{"除数为零", "“轮胎滚动半径”为 0"};
+    QTest::newRow("zero by zero") << with({{3, "0"}, {4, "0"}})
+                                  << QStringList{"溢出", "“轮胎滚动半径”为 0", "0 除以 0"};
+    QTest::newRow("mass beyond range")
+        << with({{6, "1e400"}}) << QStringList{"溢出", "“满载总质量”中的数超出"};
+    QTest::newRow("product beyond range")
+        << with({{7, "1e308"}}) << QStringList{"溢出", "中间结果超出"};
+    QTest::newRow("torque too large")
+        << with({{11, "2000"}}) << QStringList{"无效的参数", "电机最大转矩相对于其他参数过大"};
+}
+
+void MainFormTest::failureNamesKindAndField() {
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, mustSay);
+    MainForm window;
+    typeFields(&window, texts);
+    click(&window, "Command1");
+    QMessageBox* box = messageBox(&window);
+    QVERIFY(box);
+    QCOMPARE(box->windowTitle(), "电动汽车驱动系统计算器");
+    for (const QString& phrase : mustSay) {
+        QVERIFY2(box->text().contains(phrase), qPrintable(box->text()));
+    }
+}
+
+void MainFormTest::longResultIsElidedWithTheWholeTextInItsTooltip() {
+    MainForm window;
+    window.show();
+    typeFields(&window, workedRun);
+    find<QLineEdit>(&window, "Text4")->setText("0");
+    click(&window, "Command1");
+    auto* rpm = find<ResultLabel>(&window, "Label1");
+    QCOMPARE(rpm->text(), "0");
+    QCOMPARE(rpm->toolTip(), "");
+
+    auto* grade = find<ResultLabel>(&window, "Label28");
+    QVERIFY(grade->text().endsWith(u'…'));
+    QVERIFY(QString("32.7845476238428").startsWith(grade->text().chopped(1)));
+    QCOMPARE(grade->toolTip(), "32.7845476238428");
+}
+
+void MainFormTest::clickedResultShowsTheWholeTextForCopying() {
+    MainForm window;
+    QVERIFY(showActive(&window));
+    typeFields(&window, workedRun);
+    click(&window, "Command1");
+    auto* power = find<ResultLabel>(&window, "Label12");
+    QTest::mouseClick(power, Qt::LeftButton);
+    QCOMPARE(power->text(), "6.49468085106383");
+    power->selectAll();
+    power->copy();
+    QCOMPARE(QApplication::clipboard()->text(), "6.49468085106383");
+    QCOMPARE(power->result(), "6.49468085106383");
+}
+
+void MainFormTest::focusStartsOnStartButtonAndTabsThroughTheFields() {
+    MainForm window;
+    QVERIFY(showActive(&window));
+    QStringList order;
+    for (int i = 0; i < 15; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order,
+             (QStringList{"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+                          "Text8", "Text9", "Text10", "Text11", "Text12", "Command2", "Command1"}));
+}
+
+void MainFormTest::enterOnFocusedStartButtonCalculates() {
+    MainForm window;
+    QVERIFY(showActive(&window));
+    typeFields(&window, workedRun);
+    auto* start = find<QPushButton>(&window, "Command1");
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Escape);
+    QVERIFY(window.isVisible());
+    QCOMPARE(result(&window, "Label1"), "");
+    QTest::keyClick(start, Qt::Key_Return);
+    QCOMPARE(result(&window, "Label1"), "4244.03183023873");
+
+    // Enter in a field presses nothing: no button is the window's default.
+    find<QLineEdit>(&window, "Text4")->setText("30");
+    QTest::keyClick(find<QLineEdit>(&window, "Text4"), Qt::Key_Return);
+    QCOMPARE(result(&window, "Label1"), "4244.03183023873");
+}
+
+void MainFormTest::tireButtonOpensOneWindow() {
+    MainForm window;
+    window.show();
+    click(&window, "Command2");
+    QCOMPARE(tireWindows().size(), 1);
+    TireRadiusForm* tire = tireWindows().front();
+    find<QLineEdit>(tire, "Text1")->setText("195");
+    click(&window, "Command2");
+    QCOMPARE(tireWindows(), QList<TireRadiusForm*>{tire});
+    QVERIFY(tire->isVisible());
+    QCOMPARE(find<QLineEdit>(tire, "Text1")->text(), "195");
+}
+
+// The program quits when its last window closes, which is not the main one
+// while the tire window is open.
+void MainFormTest::programRunsUntilTheTireWindowClosesToo() {
+    MainForm window;
+    window.show();
+    click(&window, "Command2");
+    QPointer<TireRadiusForm> tire = tireWindows().front();
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    int closedWithMainWindow = -1;
+    QTimer::singleShot(0, &window, [&] {
+        window.close();
+        closedWithMainWindow = static_cast<int>(lastClosed.count());
+        QVERIFY(tire && tire->isVisible());
+        tire->close();
+    });
+    QTimer::singleShot(5000, qApp, &QCoreApplication::quit); // in case it never quits
+    QApplication::exec();
+    QCOMPARE(closedWithMainWindow, 0);
+    QCOMPARE(lastClosed.count(), 1);
+}
+
+} // namespace evdrive::test

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+namespace evdrive::test {
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup();
+
+    void workedRunShowsTheThreeResults();
+    void failedRunClearsTheResultsItDidNotReach();
+    void requiredGradeIsIgnored_data();
+    void requiredGradeIsIgnored();
+    void failureNamesKindAndField_data();
+    void failureNamesKindAndField();
+    void longResultIsElidedWithTheWholeTextInItsTooltip();
+    void clickedResultShowsTheWholeTextForCopying();
+    void focusStartsOnStartButtonAndTabsThroughTheFields();
+    void enterOnFocusedStartButtonCalculates();
+    void tireButtonOpensOneWindow();
+    void programRunsUntilTheTireWindowClosesToo();
+};
+
+} // namespace evdrive::test

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+namespace evdrive::test {
+
+class TireRadiusFormTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void commonSizeIsCopiedAndTheWindowCloses();
+    void copyWithoutResultKeepsTheClipboardAndTheWindow();
+    void failedCalculationClearsTheResult_data();
+    void failedCalculationClearsTheResult();
+    void focusStartsOnStartButtonAndTabsThroughTheSize();
+    void pastedRadiusFeedsTheMainCalculation();
+};
+
+} // namespace evdrive::test

@@ -1,0 +1,164 @@
+#include "ui/main_window.h"
+
+#include "core/drivetrain.h"
+#include "ui/app_info.h"
+#include "ui/control_table.h"
+#include "ui/failure_message.h"
+#include "ui/result_label.h"
+#include "ui/tire_window.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace evdrive {
+namespace {
+
+using K = ControlKind;
+
+// clang-format off
+constexpr Control controls[] = {
+    {"Label23",  K::Caption, "在下表中输入实际参数：", {8, 16, 137, 17}},
+
+    {"Text1",    K::Field,   "",                 {96, 48, 89, 33}, "无变速器时请填1"},
+    {"Label10",  K::Caption, "变速器速比",       {24, 56, 65, 17}},
+    {"Text2",    K::Field,   "",                 {96, 96, 89, 33}},
+    {"Label3",   K::Caption, "驱动桥速比",       {24, 104, 65, 17}},
+    {"Text3",    K::Field,   "",                 {96, 144, 89, 33}, "按CTRL+V可粘贴"},
+    {"Label4",   K::Caption, "轮胎滚动半径",     {8, 152, 73, 17}},
+    {"Label6",   K::Caption, "m",                {192, 152, 17, 17}},
+    {"Command2", K::Button,  "轮胎\n计算",       {208, 144, 33, 33}, "不知道轮胎半径？点此按钮计算"},
+    {"Text4",    K::Field,   "",                 {96, 192, 89, 33}},
+    {"Label5",   K::Caption, "需求车速",         {40, 200, 49, 17}},
+    {"Label7",   K::Caption, "km/h",             {192, 200, 25, 25}},
+    {"Text5",    K::Field,   "",                 {96, 240, 89, 33}},
+    {"Label14",  K::Caption, "传动系统效率",     {16, 248, 73, 17}},
+    {"Text6",    K::Field,   "",                 {96, 288, 89, 33}},
+    {"Label15",  K::Caption, "满载总质量",       {24, 296, 65, 17}},
+    {"Label17",  K::Caption, "kg",               {192, 296, 17, 17}},
+
+    {"Text7",    K::Field,   "",                 {352, 48, 89, 33}},
+    {"Label16",  K::Caption, "滚动阻力系数",     {272, 56, 73, 17}},
+    {"Text8",    K::Field,   "",                 {352, 96, 89, 33}},
+    {"Label18",  K::Caption, "空气阻力系数",     {272, 104, 73, 17}},
+    {"Text9",    K::Field,   "",                 {352, 144, 89, 33}},
+    {"Label21",  K::Caption, "车身高度",         {296, 152, 49, 17}},
+    {"Label22",  K::Caption, "mm",               {448, 152, 17, 17}},
+    {"Text10",   K::Field,   "",                 {352, 192, 89, 33}},
+    {"Label19",  K::Caption, "车身宽度",         {296, 200, 49, 17}},
+    {"Label20",  K::Caption, "mm",               {448, 200, 25, 17}},
+    {"Text11",   K::Field,   "",                 {352, 240, 89, 33}},
+    {"Label24",  K::Caption, "电机最大转矩",     {272, 248, 73, 17}},
+    {"Label25",  K::Caption, "Nm",               {448, 248, 17, 17}},
+    {"Text12",   K::Field,   "",                 {352, 288, 89, 33}},
+    {"Label26",  K::Caption, "爬坡度需求",       {288, 296, 65, 17}},
+    {"Label30",  K::Caption, "%",                {448, 296, 25, 17}},
+
+    {"Line1",    K::Line,    "",                 {256, 48, 1, 273}},
+    {"Line2",    K::Line,    "",                 {8, 328, 473, 1}},
+
+    {"Label2",   K::Caption, "需求车速电机转速：", {72, 352, 113, 17}},
+    {"Label1",   K::Result,  "",                 {192, 344, 89, 25}},
+    {"Label8",   K::Caption, "rpm",              {288, 352, 25, 17}},
+    {"Label11",  K::Caption, "需求车速功率需求：", {72, 400, 113, 17}},
+    {"Label12",  K::Result,  "",                 {192, 392, 89, 25}},
+    {"Label13",  K::Caption, "kw",               {288, 400, 49, 25}},
+    {"Label27",  K::Caption, "车辆的最大爬坡度：", {72, 448, 113, 17}},
+    {"Label28",  K::Result,  "",                 {192, 440, 89, 25}},
+    {"Label29",  K::Caption, "%",                {288, 448, 17, 17}},
+
+    {"Command1", K::Button,  "开始计算",         {160, 480, 129, 33}},
+    {"Label9",   K::Caption, appinfo::contact,   {304, 528, 145, 17}},
+};
+// clang-format on
+
+using In = DrivetrainInputs;
+
+// Each field, what it holds, its caption and what a user should type there.
+struct Input {
+    const char* field;
+    std::string In::*member;
+    const char* caption;
+    const char* hint;
+};
+
+constexpr Input inputs[] = {
+    {"Text1", &In::gearRatio, "Label10", "变速器速比，无变速器时填 1"},
+    {"Text2", &In::finalDriveRatio, "Label3", "驱动桥速比，例如 8"},
+    {"Text3", &In::tireRadius, "Label4", "以米为单位的半径，例如 0.3（可用“轮胎计算”求出）"},
+    {"Text4", &In::requiredVelocity, "Label5", "以 km/h 为单位的车速，例如 60"},
+    {"Text5", &In::drivetrainEfficiency, "Label14", "小数形式的效率，例如 0.9（不是 90）"},
+    {"Text6", &In::grossMass, "Label15", "以 kg 为单位的质量，例如 1500"},
+    {"Text7", &In::rollingCoefficient, "Label16", "滚动阻力系数，例如 0.015"},
+    {"Text8", &In::dragCoefficient, "Label18", "空气阻力系数，例如 0.3"},
+    {"Text9", &In::bodyHeight, "Label21", "以 mm 为单位的高度，例如 1500"},
+    {"Text10", &In::bodyWidth, "Label19", "以 mm 为单位的宽度，例如 1700"},
+    {"Text11", &In::motorMaxTorque, "Label24", "以 N·m 为单位的转矩，例如 200"},
+    {"Text12", &In::requiredGrade, "Label26", "以 % 为单位的坡度，例如 30"},
+};
+
+} // namespace
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromUtf8(appinfo::displayName));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/evdrive.png")));
+    buildWindow(this, QSize(486, 550), controls);
+    setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
+                         "Text8", "Text9", "Text10", "Text11", "Text12", "Command2"});
+    control<QPushButton>(this, "Command1")->setFocus();
+
+    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+            &MainForm::calculate);
+    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
+            &MainForm::openTireWindow);
+}
+
+void MainForm::calculate() {
+    DrivetrainInputs values;
+    for (const Input& input : inputs) {
+        values.*input.member = control<QLineEdit>(this, input.field)->text().toStdString();
+    }
+    const DrivetrainResults results = computeDrivetrain(values);
+
+    // A result that the run did not reach is cleared, never left from an earlier run.
+    const auto show = [this](const char* label, const std::optional<std::string>& text) {
+        control<ResultLabel>(this, label)->setResult(QString::fromStdString(text.value_or("")));
+    };
+    show("Label1", results.motorRpmText);
+    show("Label12", results.powerText);
+    show("Label28", results.gradeText);
+    if (!results.error) {
+        return;
+    }
+
+    Failure failure{.error = *results.error};
+    for (const Input& input : inputs) {
+        if (input.member == results.blamedInput) {
+            failure.field = BlamedField{control<QLabel>(this, input.caption)->text(),
+                                        QString::fromUtf8(input.hint),
+                                        control<QLineEdit>(this, input.field)->text()};
+        }
+    }
+    failure.inGradeFormula = results.powerText && !results.blamedInput;
+    showFailure(this, describeFailure(failure));
+}
+
+void MainForm::openTireWindow() {
+    if (!tireWindow_) {
+        // A window of its own rather than a child: it outlives this one when
+        // the user closes this first.
+        tireWindow_ = new TireRadiusForm;
+        tireWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        tireWindow_->show();
+        return;
+    }
+    tireWindow_->showNormal();
+    tireWindow_->raise();
+    tireWindow_->activateWindow();
+}
+
+} // namespace evdrive

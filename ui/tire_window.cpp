@@ -1,0 +1,115 @@
+#include "ui/tire_window.h"
+
+#include "core/tire_radius.h"
+#include "ui/control_table.h"
+#include "ui/failure_message.h"
+#include "ui/result_label.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace evdrive {
+namespace {
+
+using K = ControlKind;
+
+// Label4 reaches past the right edge of the window; its text ends before it.
+// clang-format off
+constexpr Control controls[] = {
+    {"Label1",   K::Caption, "在此处输入轮胎型号：",  {8, 16, 129, 17}},
+    {"Label4",   K::Caption, "如： 195 / 70 R 15 LT", {32, 40, 241, 17}},
+    {"Label31",  K::Caption, "轮胎型号",              {8, 80, 49, 17}},
+    {"Text1",    K::Field,   "",                      {64, 72, 57, 33}},
+    {"Label32",  K::Caption, "/",                     {128, 80, 9, 17}},
+    {"Text2",    K::Field,   "",                      {144, 72, 33, 33}},
+    {"Label33",  K::Caption, "R",                     {184, 80, 9, 25}},
+    {"Text3",    K::Field,   "",                      {200, 72, 33, 33}},
+    {"Label34",  K::Caption, "LT",                    {240, 80, 17, 17}},
+    {"Command1", K::Button,  "开始计算",              {104, 120, 89, 33}},
+    {"Label2",   K::Caption, "轮胎滚动半径：",        {8, 176, 89, 25}},
+    {"Label3",   K::Result,  "",                      {96, 168, 73, 25}},
+    {"Label5",   K::Caption, "m",                     {176, 176, 17, 17}},
+    {"Command2", K::Button,  "复制结果",              {192, 168, 65, 25}},
+};
+// clang-format on
+
+using In = TireDesignation;
+
+struct Input {
+    const char* field;
+    std::string In::*member;
+    const char* part; // of the size designation
+    const char* hint;
+};
+
+constexpr Input inputs[] = {
+    {"Text1", &In::sectionWidth, "断面宽度", "以 mm 为单位的断面宽度，例如 195"},
+    {"Text2", &In::aspectRatio, "扁平比", "以 % 为单位的扁平比，例如 70"},
+    {"Text3", &In::rimDiameter, "轮辋直径", "以英寸为单位的轮辋直径，例如 15"},
+};
+
+} // namespace
+
+TireRadiusForm::TireRadiusForm(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("TireRadiusForm"));
+    setWindowTitle(QStringLiteral("轮胎半径计算"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tire.png")));
+    buildWindow(this, QSize(265, 224), controls);
+    setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Command2"});
+    control<QPushButton>(this, "Command1")->setFocus();
+
+    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+            &TireRadiusForm::calculate);
+    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
+            &TireRadiusForm::copyResult);
+}
+
+void TireRadiusForm::calculate() {
+    TireDesignation tire;
+    for (const Input& input : inputs) {
+        tire.*input.member = control<QLineEdit>(this, input.field)->text().toStdString();
+    }
+    const auto radius = computeTireRadiusOrBlame(tire);
+    auto* label = control<ResultLabel>(this, "Label3");
+    if (radius) {
+        label->setResult(QString::fromStdString(*radius));
+        return;
+    }
+    // A failed calculation leaves no radius of earlier figures to be copied.
+    label->setResult({});
+    Failure failure{.error = radius.error().error};
+    for (const Input& input : inputs) {
+        if (input.member == radius.error().blamedInput) {
+            failure.field = BlamedField{
+                QStringLiteral("%1（%2）")
+                    .arg(control<QLabel>(this, "Label31")->text(), QString::fromUtf8(input.part)),
+                QString::fromUtf8(input.hint), control<QLineEdit>(this, input.field)->text()};
+        }
+    }
+    showFailure(this, describeFailure(failure));
+}
+
+void TireRadiusForm::copyResult() {
+    const QString radius = control<ResultLabel>(this, "Label3")->result();
+    if (radius.isEmpty()) {
+        // The clipboard may hold something the user still needs.
+        showFailure(this,
+                    QStringLiteral("还没有计算结果可复制。\n请先输入轮胎型号并点击“开始计算”。"));
+        return;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(radius);
+    if (clipboard->text() != radius) {
+        showFailure(this, QStringLiteral("无法写入剪贴板，结果未能复制。\n"
+                                         "可点击结果，选中后按 Ctrl+C 复制，或稍后再试。"));
+        return;
+    }
+    close();
+}
+
+} // namespace evdrive

@@ -74,6 +74,22 @@ void buildWindow(QWidget* window, QSize clientSize, std::span<const Control> con
     }
 }
 
+void describeResult(QWidget* window, const char* result, const char* caption, const char* unit) {
+    QString captionText = control<QLabel>(window, caption)->text();
+    if (captionText.endsWith(u'：')) {
+        captionText.chop(1);
+    }
+    control<QWidget>(window, result)
+        ->setAccessibleDescription(
+            QStringLiteral("%1, %2").arg(captionText, control<QLabel>(window, unit)->text()));
+}
+
+QIcon loadWindowIcon(const QString& baseName) {
+    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(baseName));
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(baseName), QSize(48, 48));
+    return icon;
+}
+
 void setFocusChain(QWidget* window, std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
     for (const char* name : names) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -34,6 +35,14 @@ void buildWindow(QWidget* window, QSize clientSize, std::span<const Control> con
 
 // Sets the Tab order to the named controls, in the order given.
 void setFocusChain(QWidget* window, std::initializer_list<const char*> names);
+
+// What a screen reader announces for a result besides the result itself: its
+// caption, without the closing colon, and its unit ("需求车速电机转速, rpm").
+void describeResult(QWidget* window, const char* result, const char* caption, const char* unit);
+
+// Loads a window icon drawn as SVG, with its 48-pixel bitmap for the sizes it
+// was drawn for; the SVG keeps it sharp on high-density screens.
+QIcon loadWindowIcon(const QString& baseName);
 
 // The named child of window; the tables guarantee that it exists.
 template <class T>

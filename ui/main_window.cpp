@@ -99,17 +99,38 @@ constexpr Input inputs[] = {
     {"Text12", &In::requiredGrade, "Label26", "以 % 为单位的坡度，例如 30"},
 };
 
+// Each result, with the caption and unit that stand beside it.
+struct Output {
+    const char* label;
+    std::optional<std::string> DrivetrainResults::*text;
+    const char* caption;
+    const char* unit;
+};
+
+constexpr Output outputs[] = {
+    {"Label1", &DrivetrainResults::motorRpmText, "Label2", "Label8"},
+    {"Label12", &DrivetrainResults::powerText, "Label11", "Label13"},
+    {"Label28", &DrivetrainResults::gradeText, "Label27", "Label29"},
+};
+
 } // namespace
 
 MainForm::MainForm(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromUtf8(appinfo::displayName));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/evdrive.png")));
+    setWindowIcon(loadWindowIcon(QStringLiteral("evdrive")));
     buildWindow(this, QSize(486, 550), controls);
     setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                          "Text8", "Text9", "Text10", "Text11", "Text12", "Command2"});
     control<QPushButton>(this, "Command1")->setFocus();
+    for (const Input& input : inputs) {
+        control<QWidget>(this, input.field)
+            ->setAccessibleName(control<QLabel>(this, input.caption)->text());
+    }
+    for (const Output& output : outputs) {
+        describeResult(this, output.label, output.caption, output.unit);
+    }
 
     connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
             &MainForm::calculate);
@@ -125,12 +146,10 @@ void MainForm::calculate() {
     const DrivetrainResults results = computeDrivetrain(values);
 
     // A result that the run did not reach is cleared, never left from an earlier run.
-    const auto show = [this](const char* label, const std::optional<std::string>& text) {
-        control<ResultLabel>(this, label)->setResult(QString::fromStdString(text.value_or("")));
-    };
-    show("Label1", results.motorRpmText);
-    show("Label12", results.powerText);
-    show("Label28", results.gradeText);
+    for (const Output& output : outputs) {
+        control<ResultLabel>(this, output.label)
+            ->setResult(QString::fromStdString((results.*output.text).value_or("")));
+    }
     if (!results.error) {
         return;
     }

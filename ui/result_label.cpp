@@ -19,6 +19,8 @@ ResultLabel::ResultLabel(QWidget* parent)
 
 void ResultLabel::setResult(const QString& result) {
     result_ = result;
+    // A screen reader reads the whole result, whatever the control shows of it.
+    setAccessibleName(result);
     showResult();
 }
 

@@ -52,16 +52,26 @@ constexpr Input inputs[] = {
     {"Text3", &In::rimDiameter, "轮辋直径", "以英寸为单位的轮辋直径，例如 15"},
 };
 
+// "轮胎型号（断面宽度）": the caption of the size with the part a field holds.
+QString partCaption(const QWidget* window, const Input& input) {
+    return QStringLiteral("%1（%2）")
+        .arg(control<QLabel>(window, "Label31")->text(), QString::fromUtf8(input.part));
+}
+
 } // namespace
 
 TireRadiusForm::TireRadiusForm(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("TireRadiusForm"));
     setWindowTitle(QStringLiteral("轮胎半径计算"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tire.png")));
+    setWindowIcon(loadWindowIcon(QStringLiteral("tire")));
     buildWindow(this, QSize(265, 224), controls);
     setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Command2"});
     control<QPushButton>(this, "Command1")->setFocus();
+    for (const Input& input : inputs) {
+        control<QWidget>(this, input.field)->setAccessibleName(partCaption(this, input));
+    }
+    describeResult(this, "Label3", "Label2", "Label5");
 
     connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
             &TireRadiusForm::calculate);

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 #include "ui/tire_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
@@ -125,6 +126,30 @@ void MainFormTest::longResultIsElidedWithTheWholeTextInItsTooltip() {
     QVERIFY(grade->text().endsWith(u'…'));
     QVERIFY(QString("32.7845476238428").startsWith(grade->text().chopped(1)));
     QCOMPARE(grade->toolTip(), "32.7845476238428");
+}
+
+void MainFormTest::screenReaderHearsCaptionsAndWholeResults() {
+    MainForm window;
+    window.show();
+    typeFields(&window, workedRun);
+    click(&window, "Command1");
+    const auto said = [&](const char* name, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(find<QWidget>(&window, name))->text(text);
+    };
+    QCOMPARE(said("Text6", QAccessible::Name), "满载总质量");
+    QCOMPARE(said("Text1", QAccessible::Name), "变速器速比");
+    QCOMPARE(said("Label1", QAccessible::Name), "4244.03183023873");
+    QCOMPARE(said("Label1", QAccessible::Description), "需求车速电机转速, rpm");
+    QCOMPARE(said("Label12", QAccessible::Description), "需求车速功率需求, kw");
+
+    click(&window, "Command2");
+    TireRadiusForm* tire = tireWindows().front();
+    QCOMPARE(QAccessible::queryAccessibleInterface(find<QWidget>(tire, "Text3"))
+                 ->text(QAccessible::Name),
+             "轮胎型号（轮辋直径）");
+    QCOMPARE(QAccessible::queryAccessibleInterface(find<QWidget>(tire, "Label3"))
+                 ->text(QAccessible::Description),
+             "轮胎滚动半径, m");
 }
 
 void MainFormTest::clickedResultShowsTheWholeTextForCopying() {

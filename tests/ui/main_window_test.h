@@ -17,6 +17,7 @@ class MainFormTest : public QObject {
     void failureNamesKindAndField_data();
     void failureNamesKindAndField();
     void longResultIsElidedWithTheWholeTextInItsTooltip();
+    void screenReaderHearsCaptionsAndWholeResults();
     void clickedResultShowsTheWholeTextForCopying();
     void focusStartsOnStartButtonAndTabsThroughTheFields();
     void enterOnFocusedStartButtonCalculates();

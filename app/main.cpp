@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("evdrive"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(evdrive::appinfo::displayName));
     QApplication::setApplicationVersion(QString::fromUtf8(evdrive::appinfo::version));
+    QApplication::setDesktopFileName(QString::fromUtf8(evdrive::appinfo::appId));
 
     // The toolkit's own texts (message box buttons, the fields' context menus)
     // in Chinese like the rest of the program, whatever the system language.

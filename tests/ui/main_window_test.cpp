@@ -210,6 +210,19 @@ void MainFormTest::tireButtonOpensOneWindow() {
     QCOMPARE(find<QLineEdit>(tire, "Text1")->text(), "195");
 }
 
+// At twice the scale a 96-pixel icon is drawn from the SVG; from the 48-pixel
+// bitmap alone it could be no larger than 48.
+void MainFormTest::windowIconsStaySharpWhenScaled() {
+    MainForm window;
+    click(&window, "Command2");
+    for (const QWidget* shown :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(tireWindows().front())}) {
+        const QIcon icon = shown->windowIcon();
+        QCOMPARE(icon.pixmap(QSize(96, 96)).size(), QSize(96, 96));
+        QCOMPARE(icon.pixmap(QSize(48, 48)).size(), QSize(48, 48));
+    }
+}
+
 // The program quits when its last window closes, which is not the main one
 // while the tire window is open.
 void MainFormTest::programRunsUntilTheTireWindowClosesToo() {

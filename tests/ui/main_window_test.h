@@ -22,6 +22,7 @@ class MainFormTest : public QObject {
     void focusStartsOnStartButtonAndTabsThroughTheFields();
     void enterOnFocusedStartButtonCalculates();
     void tireButtonOpensOneWindow();
+    void windowIconsStaySharpWhenScaled();
     void programRunsUntilTheTireWindowClosesToo();
 };
 

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks its control fields and file list.
+# Usage: check_deb.sh BUILD_DIR APP_ID VERSION CONTACT
+set -euo pipefail
+build=$1 id=$2 version=$3 contact=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$(find "$work" -maxdepth 1 -name '*.deb')
+[ -n "$deb" ] || { echo "cpack made no .deb" >&2; exit 1; }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+fail() { echo "$1" >&2; exit 1; }
+[ "$(field Package)" = evdrive ] || fail "Package is $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version)"
+[[ "$(field Maintainer)" == *"<$contact>"* ]] || fail "Maintainer is $(field Maintainer)"
+depends=$(field Depends)
+for package in libqt6widgets6 libstdc++6 fonts-arphic-uming libqt6svg6 qt6-translations-l10n; do
+    [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"
+done
+
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/bin/evdrive "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+    grep -qx "$path" <<<"$files" || fail "the package lacks $path"
+done
+echo "$(basename "$deb"): Depends: $depends"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs into a temporary DESTDIR and checks that every file lands where the
+# freedesktop specifications look for it, under one application id.
+# Usage: check_destdir.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1 id=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+expect() {
+    [ -f "$root/usr/$1" ] || { echo "missing: /usr/$1" >&2; exit 1; }
+}
+expect bin/evdrive
+expect "share/applications/$id.desktop"
+expect "share/metainfo/$id.metainfo.xml"
+expect "share/icons/hicolor/48x48/apps/$id.png"
+expect "share/icons/hicolor/scalable/apps/$id.svg"
+
+[ -x "$root/usr/bin/evdrive" ] || { echo "bin/evdrive is not executable" >&2; exit 1; }
+file "$root/usr/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' ||
+    { echo "the hicolor 48x48 icon is not 48 x 48 pixels" >&2; exit 1; }
+# The entry, the component and the icon must name each other.
+grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" ||
+    { echo "the desktop entry does not name the icon $id" >&2; exit 1; }
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    { echo "the metainfo does not launch $id.desktop" >&2; exit 1; }
+
+# Nothing else is installed.
+count=$(find "$root" -type f | wc -l)
+[ "$count" -eq 5 ] || { echo "expected 5 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
+echo "installed: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"

@@ -4,13 +4,13 @@
 #include "ui/app_info.h"
 #include "ui/control_table.h"
 #include "ui/failure_message.h"
+#include "ui/input_fields.h"
 #include "ui/result_label.h"
 #include "ui/tire_window.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace evdrive {
@@ -124,6 +124,7 @@ MainForm::MainForm(QWidget* parent)
     setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                          "Text8", "Text9", "Text10", "Text11", "Text12", "Command2"});
     control<QPushButton>(this, "Command1")->setFocus();
+    // Each field is named by its caption, for screen readers and for failure messages.
     for (const Input& input : inputs) {
         control<QWidget>(this, input.field)
             ->setAccessibleName(control<QLabel>(this, input.caption)->text());
@@ -139,31 +140,20 @@ MainForm::MainForm(QWidget* parent)
 }
 
 void MainForm::calculate() {
-    DrivetrainInputs values;
-    for (const Input& input : inputs) {
-        values.*input.member = control<QLineEdit>(this, input.field)->text().toStdString();
-    }
-    const DrivetrainResults results = computeDrivetrain(values);
+    const DrivetrainResults results = computeDrivetrain(readFields<DrivetrainInputs>(this, inputs));
 
     // A result that the run did not reach is cleared, never left from an earlier run.
     for (const Output& output : outputs) {
         control<ResultLabel>(this, output.label)
             ->setResult(QString::fromStdString((results.*output.text).value_or("")));
     }
-    if (!results.error) {
-        return;
+    if (results.error) {
+        showFailure(this, describeFailure({
+                              .error = *results.error,
+                              .field = blamedField(this, inputs, results.blamedInput),
+                              .inGradeFormula = results.powerText && !results.blamedInput,
+                          }));
     }
-
-    Failure failure{.error = *results.error};
-    for (const Input& input : inputs) {
-        if (input.member == results.blamedInput) {
-            failure.field = BlamedField{control<QLabel>(this, input.caption)->text(),
-                                        QString::fromUtf8(input.hint),
-                                        control<QLineEdit>(this, input.field)->text()};
-        }
-    }
-    failure.inGradeFormula = results.powerText && !results.blamedInput;
-    showFailure(this, describeFailure(failure));
 }
 
 void MainForm::openTireWindow() {

@@ -3,13 +3,13 @@
 #include "core/tire_radius.h"
 #include "ui/control_table.h"
 #include "ui/failure_message.h"
+#include "ui/input_fields.h"
 #include "ui/result_label.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace evdrive {
@@ -52,12 +52,6 @@ constexpr Input inputs[] = {
     {"Text3", &In::rimDiameter, "轮辋直径", "以英寸为单位的轮辋直径，例如 15"},
 };
 
-// "轮胎型号（断面宽度）": the caption of the size with the part a field holds.
-QString partCaption(const QWidget* window, const Input& input) {
-    return QStringLiteral("%1（%2）")
-        .arg(control<QLabel>(window, "Label31")->text(), QString::fromUtf8(input.part));
-}
-
 } // namespace
 
 TireRadiusForm::TireRadiusForm(QWidget* parent)
@@ -68,8 +62,13 @@ TireRadiusForm::TireRadiusForm(QWidget* parent)
     buildWindow(this, QSize(265, 224), controls);
     setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Command2"});
     control<QPushButton>(this, "Command1")->setFocus();
+    // Each field is named by the caption of the size and the part it holds,
+    // "轮胎型号（断面宽度）", for screen readers and for failure messages.
+    const QString size = control<QLabel>(this, "Label31")->text();
     for (const Input& input : inputs) {
-        control<QWidget>(this, input.field)->setAccessibleName(partCaption(this, input));
+        control<QWidget>(this, input.field)
+            ->setAccessibleName(
+                QStringLiteral("%1（%2）").arg(size, QString::fromUtf8(input.part)));
     }
     describeResult(this, "Label3", "Label2", "Label5");
 
@@ -80,11 +79,7 @@ TireRadiusForm::TireRadiusForm(QWidget* parent)
 }
 
 void TireRadiusForm::calculate() {
-    TireDesignation tire;
-    for (const Input& input : inputs) {
-        tire.*input.member = control<QLineEdit>(this, input.field)->text().toStdString();
-    }
-    const auto radius = computeTireRadiusOrBlame(tire);
+    const auto radius = computeTireRadiusOrBlame(readFields<TireDesignation>(this, inputs));
     auto* label = control<ResultLabel>(this, "Label3");
     if (radius) {
         label->setResult(QString::fromStdString(*radius));
@@ -92,16 +87,10 @@ void TireRadiusForm::calculate() {
     }
     // A failed calculation leaves no radius of earlier figures to be copied.
     label->setResult({});
-    Failure failure{.error = radius.error().error};
-    for (const Input& input : inputs) {
-        if (input.member == radius.error().blamedInput) {
-            failure.field = BlamedField{
-                QStringLiteral("%1（%2）")
-                    .arg(control<QLabel>(this, "Label31")->text(), QString::fromUtf8(input.part)),
-                QString::fromUtf8(input.hint), control<QLineEdit>(this, input.field)->text()};
-        }
-    }
-    showFailure(this, describeFailure(failure));
+    showFailure(this, describeFailure({
+                          .error = radius.error().error,
+                          .field = blamedField(this, inputs, radius.error().blamedInput),
+                      }));
 }
 
 void TireRadiusForm::copyResult() {

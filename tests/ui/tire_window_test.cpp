@@ -64,12 +64,8 @@ void TireRadiusFormTest::failedCalculationClearsTheResult() {
 void TireRadiusFormTest::focusStartsOnStartButtonAndTabsThroughTheSize() {
     TireRadiusForm window;
     QVERIFY(showActive(&window));
-    QStringList order;
-    for (int i = 0; i < 6; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(order, (QStringList{"Command1", "Text1", "Text2", "Text3", "Command2", "Command1"}));
+    QCOMPARE(focusThroughTab(6),
+             (QStringList{"Command1", "Text1", "Text2", "Text3", "Command2", "Command1"}));
 }
 
 // The road of a request: the radius travels from the tire window to the

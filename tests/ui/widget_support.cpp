@@ -49,6 +49,15 @@ QList<TireRadiusForm*> tireWindows() {
     return windows;
 }
 
+QStringList focusThroughTab(int count) {
+    QStringList names;
+    for (int i = 0; i < count; ++i) {
+        names << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names;
+}
+
 bool showActive(QWidget* window) {
     window->show();
     window->activateWindow();

@@ -28,6 +28,10 @@ void dismissMessageBoxes(const QWidget* window);
 // The tire windows that are open.
 QList<TireRadiusForm*> tireWindows();
 
+// The names of the controls that hold the focus, starting with the current
+// one, as Tab is pressed count - 1 times.
+QStringList focusThroughTab(int count);
+
 // Shows window and waits until it has the keyboard focus.
 bool showActive(QWidget* window);
 

@@ -1,0 +1,74 @@
+#include "tests/monkey/monkey.h"
+#include "tests/monkey/window_checks.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+
+#include <cstdio>
+#include <deque>
+
+namespace {
+
+constexpr int eventCount = 10'000;
+constexpr std::size_t eventsShownOnFailure = 10;
+
+void say(const QString& line) {
+    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+// The offscreen platform says this on every raise and resize of a window: its
+// own limits, not the program's, which would bury the run's lines.
+QtMessageHandler toolkitOutput = nullptr;
+
+void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(u"This plugin does not support")) {
+        toolkitOutput(type, context, message);
+    }
+}
+
+// The seed of a run to replay, from the first argument or EVDRIVE_MONKEY_SEED.
+QString givenSeed(const QStringList& arguments) {
+    return arguments.value(1, qEnvironmentVariable("EVDRIVE_MONKEY_SEED"));
+}
+
+} // namespace
+
+// Random typing and clicking over both windows, checking their rules after
+// every event. A failing run is replayed by passing its seed; a replay lists
+// every event as it goes, for a crash leaves no other trace of them.
+int main(int argc, char* argv[]) {
+    toolkitOutput = qInstallMessageHandler(dropPlatformLimits);
+    QApplication app(argc, argv);
+    const QString given = givenSeed(QApplication::arguments());
+    const bool replay = !given.isEmpty();
+    bool ok = true;
+    const quint64 seed = replay ? given.toULongLong(&ok) : QRandomGenerator::system()->generate();
+    if (!ok) {
+        say(QStringLiteral("usage: evdrive_monkey [seed]  (or EVDRIVE_MONKEY_SEED=seed)"));
+        return 2;
+    }
+    say(QStringLiteral("seed %1, %2 events").arg(seed).arg(eventCount));
+
+    evdrive::monkey::Monkey monkey(seed);
+    std::deque<QString> recent;
+    for (int event = 1; event <= eventCount; ++event) {
+        recent.push_back(monkey.act());
+        if (replay) {
+            say(QStringLiteral("%1 %2").arg(event).arg(recent.back()));
+        }
+        if (recent.size() > eventsShownOnFailure) {
+            recent.pop_front();
+        }
+        if (const auto broken = evdrive::monkey::brokenRule(monkey.typed())) {
+            say(QStringLiteral("FAILED at event %1: %2\nlast events:").arg(event).arg(*broken));
+            for (const QString& action : recent) {
+                say(QStringLiteral("  ") + action);
+            }
+            say(QStringLiteral("replay with: evdrive_monkey %1").arg(seed));
+            return 1;
+        }
+    }
+    say(QStringLiteral("all rules held over %1 events").arg(eventCount));
+    return 0;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "tests/monkey/random_text.h"
+#include "tests/monkey/typed_texts.h"
+#include "ui/main_window.h"
+
+#include <QString>
+
+class QLineEdit;
+class QMessageBox;
+class QWidget;
+
+namespace evdrive {
+
+class TireRadiusForm;
+
+namespace monkey {
+
+// A user who types and clicks at random in the calculator and its tire
+// window, and answers every message box before doing anything else.
+class Monkey {
+  public:
+    explicit Monkey(Random::result_type seed);
+    ~Monkey();
+
+    // Performs one user action, lets the program handle it, and says what it was.
+    QString act();
+
+    const TypedTexts& typed() const { return typed_; }
+
+  private:
+    QString dismiss(QMessageBox* box);
+    QString typeIntoField();
+    QString fillMainWindow();
+    QString fillTireWindow(TireRadiusForm* tire);
+    QString copyResult();
+    QString pressKey();
+    QString closeTireWindow(TireRadiusForm* tire);
+    QString clickButton(QWidget* window, const char* button);
+
+    void clickOn(QWidget* widget);
+    // Selects the field's text and types over it.
+    void replaceText(QLineEdit* field, const QString& text);
+    int below(int bound);
+
+    Random random_;
+    MainForm main_;
+    TypedTexts typed_;
+};
+
+} // namespace monkey
+} // namespace evdrive

@@ -28,7 +28,7 @@ install_missing_packages() {
 
 # Generates the locales the tests run under, where they are missing.
 generate_test_locales() {
-    local wanted=(de_DE.UTF-8 fr_FR.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8) missing=() name
+    local wanted=(de_DE.UTF-8 fr_FR.UTF-8 ru_RU.UTF-8 zh_CN.UTF-8 C.UTF-8) missing=() name
     for name in "${wanted[@]}"; do
         locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || missing+=("$name")
     done

@@ -96,6 +96,8 @@ void setFocusChain(QWidget* window, std::initializer_list<const char*> names) {
         QWidget* next = control<QWidget>(window, name);
         if (previous) {
             QWidget::setTabOrder(previous, next);
+        } else {
+            next->setFocus();
         }
         previous = next;
     }

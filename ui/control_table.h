@@ -33,7 +33,8 @@ struct Control {
 // its children, named and placed as listed.
 void buildWindow(QWidget* window, QSize clientSize, std::span<const Control> controls);
 
-// Sets the Tab order to the named controls, in the order given.
+// Sets the Tab order to the named controls, in the order given; the window
+// opens with the focus on the first of them.
 void setFocusChain(QWidget* window, std::initializer_list<const char*> names);
 
 // What a screen reader announces for a result besides the result itself: its

@@ -123,7 +123,6 @@ MainForm::MainForm(QWidget* parent)
     buildWindow(this, QSize(486, 550), controls);
     setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                          "Text8", "Text9", "Text10", "Text11", "Text12", "Command2"});
-    control<QPushButton>(this, "Command1")->setFocus();
     // Each field is named by its caption, for screen readers and for failure messages.
     for (const Input& input : inputs) {
         control<QWidget>(this, input.field)

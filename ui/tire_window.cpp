@@ -61,7 +61,6 @@ TireRadiusForm::TireRadiusForm(QWidget* parent)
     setWindowIcon(loadWindowIcon(QStringLiteral("tire")));
     buildWindow(this, QSize(265, 224), controls);
     setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Command2"});
-    control<QPushButton>(this, "Command1")->setFocus();
     // Each field is named by the caption of the size and the part it holds,
     // "轮胎型号（断面宽度）", for screen readers and for failure messages.
     const QString size = control<QLabel>(this, "Label31")->text();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs into a temporary DESTDIR and checks that every file lands where the
-# freedesktop specifications look for it, under one application id.
+# desktops look for it (menus, icon theme, software centres), under one
+# application id.
 # Usage: check_destdir.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1 id=$2

@@ -1,4 +1,4 @@
-#include "ui/app_info.h"
+#include "app/app_info.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -9,9 +9,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("evdrive"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(evdrive::appinfo::displayName));
     QApplication::setApplicationVersion(QString::fromUtf8(evdrive::appinfo::version));
     QApplication::setDesktopFileName(QString::fromUtf8(evdrive::appinfo::appId));
+    // The display name is not given to the toolkit, which would append it to
+    // every window's title: it is the main window's title instead.
+    const QString displayName = QString::fromUtf8(evdrive::appinfo::displayName);
 
     // The toolkit's own texts (message box buttons, the fields' context menus)
     // in Chinese like the rest of the program, whatever the system language.
@@ -23,7 +25,7 @@ int main(int argc, char* argv[]) {
     }
 
     // The program ends when its last window closes, the tire window included.
-    evdrive::MainForm window;
+    evdrive::MainForm window(displayName, QString::fromUtf8(evdrive::appinfo::contact));
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/number_text.h"
+#include "core/calc_failure.h"
 
 #include <optional>
 #include <string>
@@ -23,6 +23,8 @@ struct DrivetrainInputs {
     std::string requiredGrade;        // %, shown to the user but read by no calculation
 };
 
+using DrivetrainFailure = CalcFailure<DrivetrainInputs>;
+
 // What one run produced. Results are filled in the order motor rpm, power,
 // grade: a failed run has the results before the failure and none after it;
 // a run without error has all three.
@@ -30,10 +32,7 @@ struct DrivetrainResults {
     std::optional<std::string> motorRpmText; // rpm
     std::optional<std::string> powerText;    // kW
     std::optional<std::string> gradeText;    // %
-    std::optional<CalcError> error;
-    // The input to blame for the error: the one whose text did not convert, or
-    // whose zero value was a divisor. Null when no single input is to blame.
-    std::string DrivetrainInputs::*blamedInput = nullptr;
+    std::optional<DrivetrainFailure> error;
 };
 
 // Motor revolutions at the required velocity, power demand on level road at

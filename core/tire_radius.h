@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/number_text.h"
+#include "core/calc_failure.h"
 
 #include <expected>
 #include <string>
@@ -14,17 +14,10 @@ struct TireDesignation {
     std::string rimDiameter;  // inch
 };
 
-struct TireRadiusFailure {
-    CalcError error;
-    // The field whose text did not convert; null for a failure of the arithmetic.
-    std::string TireDesignation::*blamedInput = nullptr;
-};
+using TireFailure = CalcFailure<TireDesignation>;
 
 // The unloaded tire's radius in metres, rim radius plus sidewall height, with
-// four decimals ("0.3270"), or the failure with the field to blame.
-std::expected<std::string, TireRadiusFailure> computeTireRadiusOrBlame(const TireDesignation& tire);
-
-// The same radius, or only the kind of failure.
-std::expected<std::string, CalcError> computeTireRadius(const TireDesignation& tire);
+// four decimals ("0.3270"), or why it could not be computed.
+std::expected<std::string, TireFailure> computeTireRadius(const TireDesignation& tire);
 
 } // namespace evdrive

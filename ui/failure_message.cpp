@@ -1,15 +1,13 @@
 #include "ui/failure_message.h"
 
-#include "ui/app_info.h"
-
-#include <QApplication>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace evdrive {
 namespace {
 
-QString kindName(CalcError error) {
-    switch (error) {
+QString kindName(CalcError kind) {
+    switch (kind) {
     case CalcError::TypeMismatch:
         return QStringLiteral("类型不匹配");
     case CalcError::DivisionByZero:
@@ -22,50 +20,56 @@ QString kindName(CalcError error) {
     Q_UNREACHABLE();
 }
 
-QString whatIsWrong(const Failure& failure) {
-    if (failure.inGradeFormula) {
+// “变速器速比”、“驱动桥速比”和“电机最大转矩”
+QString quotedNames(const QList<NamedInput>& inputs) {
+    QStringList names;
+    for (const NamedInput& input : inputs) {
+        names << QStringLiteral("“%1”").arg(input.name);
+    }
+    const QString last = names.isEmpty() ? QString() : names.takeLast();
+    return names.isEmpty() ? last : names.join(u'、') + u'和' + last;
+}
+
+QString whatIsWrong(FailureCause cause, const QString& names, bool oneInput) {
+    switch (cause) {
+    case FailureCause::EmptyField:
+        return QStringLiteral("%1为空。").arg(names);
+    case FailureCause::NotANumber:
+        return QStringLiteral("%1中不是一个数。").arg(names);
+    case FailureCause::NumberBeyondRange:
+        return QStringLiteral("%1中的数超出了可计算的范围（约 ±1.8E+308）。").arg(names);
+    case FailureCause::ZeroDivisor:
+        return oneInput ? QStringLiteral("%1为 0，而计算要用它作除数。").arg(names)
+                        : QStringLiteral("由%1算出的除数为 0。").arg(names);
+    case FailureCause::InvalidStep:
+        return oneInput ? QStringLiteral("%1为 0，计算中出现了 0 除以 0。").arg(names)
+                        : QStringLiteral("由%1算出的除数为 0，计算中出现了 0 除以 0。").arg(names);
+    case FailureCause::ResultBeyondRange:
+        return QStringLiteral("由%1算出的中间结果超出了可计算的范围（约 ±1.8E+308）。").arg(names);
+    case FailureCause::SineBeyondOne:
         return QStringLiteral("电机最大转矩相对于其他参数过大或过小，最大爬坡度公式不适用"
-                              "（动力因数与滚动阻力系数之差须在 -1 与 1 之间）。\n"
-                              "请检查电机最大转矩、速比、传动系统效率、满载总质量和轮胎滚动半径。");
+                              "（动力因数与滚动阻力系数之差须在 -1 与 1 之间）。");
     }
-    if (!failure.field) {
-        return QStringLiteral("计算的中间结果超出了可计算的范围（约 ±1.8E+308）。\n"
-                              "请检查各参数的数量级和单位。");
-    }
-    const BlamedField& field = *failure.field;
-    const QString caption = QStringLiteral("“%1”").arg(field.caption);
-    const QString what = [&] {
-        switch (failure.error) {
-        case CalcError::TypeMismatch:
-            return field.text.trimmed().isEmpty() ? QStringLiteral("%1为空。").arg(caption)
-                                                  : QStringLiteral("%1中不是一个数。").arg(caption);
-        case CalcError::DivisionByZero:
-            return QStringLiteral("%1为 0，而计算要用它作除数。").arg(caption);
-        case CalcError::Overflow:
-            // Either the number is beyond the double range, or it is a zero
-            // divisor of a zero dividend.
-            return parseStrict(field.text.toStdString()).value_or(1) == 0
-                       ? QStringLiteral("%1为 0，计算中出现了 0 除以 0。").arg(caption)
-                       : QStringLiteral("%1中的数超出了可计算的范围（约 ±1.8E+308）。")
-                             .arg(caption);
-        case CalcError::InvalidArgument:
-            break;
-        }
-        return QStringLiteral("%1的值不能用于计算。").arg(caption);
-    }();
-    return QStringLiteral("%1\n请输入%2。小数点请用半角“.”，也可写成 1.5e3 这样的指数形式。")
-        .arg(what, field.hint);
+    Q_UNREACHABLE();
 }
 
 } // namespace
 
-QString describeFailure(const Failure& failure) {
-    return QStringLiteral("%1：%2").arg(kindName(failure.error), whatIsWrong(failure));
+QString describeFailure(CalcError kind, FailureCause cause, const QList<NamedInput>& blamed) {
+    const QString names = quotedNames(blamed);
+    const bool oneInput = blamed.size() == 1;
+    const QString advice =
+        oneInput && cause != FailureCause::SineBeyondOne
+            ? QStringLiteral("请输入%1。小数点请用半角“.”，也可写成 1.5e3 这样的指数形式。")
+                  .arg(blamed.front().hint)
+            : QStringLiteral("请检查%1的数量级和单位。").arg(names);
+    return QStringLiteral("%1：%2\n%3")
+        .arg(kindName(kind), whatIsWrong(cause, names, oneInput), advice);
 }
 
 void showFailure(QWidget* window, const QString& message) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(appinfo::displayName),
-                                message, QMessageBox::Ok, window);
+    auto* box = new QMessageBox(QMessageBox::Warning, window->windowTitle(), message,
+                                QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->show();

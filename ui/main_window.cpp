@@ -1,16 +1,8 @@
 #include "ui/main_window.h"
 
-#include "core/drivetrain.h"
-#include "ui/app_info.h"
-#include "ui/control_table.h"
-#include "ui/failure_message.h"
-#include "ui/input_fields.h"
-#include "ui/result_label.h"
 #include "ui/tire_window.h"
+#include "ui/window_icon.h"
 
-#include <QGuiApplication>
-#include <QIcon>
-#include <QLabel>
 #include <QPushButton>
 
 namespace evdrive {
@@ -70,21 +62,17 @@ constexpr Control controls[] = {
     {"Label29",  K::Caption, "%",                {288, 448, 17, 17}},
 
     {"Command1", K::Button,  "开始计算",         {160, 480, 129, 33}},
-    {"Label9",   K::Caption, appinfo::contact,   {304, 528, 145, 17}},
+    {"Label9",   K::Caption, "",                 {304, 528, 145, 17}},
 };
 // clang-format on
 
+constexpr const char* focusOrder[] = {"Command1", "Text1",  "Text2",  "Text3",   "Text4",
+                                      "Text5",    "Text6",  "Text7",  "Text8",   "Text9",
+                                      "Text10",   "Text11", "Text12", "Command2"};
+
 using In = DrivetrainInputs;
 
-// Each field, what it holds, its caption and what a user should type there.
-struct Input {
-    const char* field;
-    std::string In::*member;
-    const char* caption;
-    const char* hint;
-};
-
-constexpr Input inputs[] = {
+constexpr FieldBinding<In> fields[] = {
     {"Text1", &In::gearRatio, "Label10", "变速器速比，无变速器时填 1"},
     {"Text2", &In::finalDriveRatio, "Label3", "驱动桥速比，例如 8"},
     {"Text3", &In::tireRadius, "Label4", "以米为单位的半径，例如 0.3（可用“轮胎计算”求出）"},
@@ -99,59 +87,42 @@ constexpr Input inputs[] = {
     {"Text12", &In::requiredGrade, "Label26", "以 % 为单位的坡度，例如 30"},
 };
 
-// Each result, with the caption and unit that stand beside it.
-struct Output {
-    const char* label;
-    std::optional<std::string> DrivetrainResults::*text;
-    const char* caption;
-    const char* unit;
+using Out = DrivetrainResults;
+
+constexpr ResultBinding<Out> results[] = {
+    {"Label1", [](const Out& out) { return out.motorRpmText; }, "Label2", "Label8"},
+    {"Label12", [](const Out& out) { return out.powerText; }, "Label11", "Label13"},
+    {"Label28", [](const Out& out) { return out.gradeText; }, "Label27", "Label29"},
 };
 
-constexpr Output outputs[] = {
-    {"Label1", &DrivetrainResults::motorRpmText, "Label2", "Label8"},
-    {"Label12", &DrivetrainResults::powerText, "Label11", "Label13"},
-    {"Label28", &DrivetrainResults::gradeText, "Label27", "Label29"},
+constexpr FormDescription<In, Out> mainForm = {
+    .objectName = "MainForm",
+    .clientSize = {486, 550},
+    .controls = controls,
+    .focusOrder = focusOrder,
+    .fields = fields,
+    .results = results,
 };
 
 } // namespace
 
-MainForm::MainForm(QWidget* parent)
-    : QWidget(parent) {
-    setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QString::fromUtf8(appinfo::displayName));
+MainForm::MainForm(const QString& title, const QString& contact, QWidget* parent)
+    : QWidget(parent)
+    , form_(this, mainForm) {
+    setWindowTitle(title);
     setWindowIcon(loadWindowIcon(QStringLiteral("evdrive")));
-    buildWindow(this, QSize(486, 550), controls);
-    setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
-                         "Text8", "Text9", "Text10", "Text11", "Text12", "Command2"});
-    // Each field is named by its caption, for screen readers and for failure messages.
-    for (const Input& input : inputs) {
-        control<QWidget>(this, input.field)
-            ->setAccessibleName(control<QLabel>(this, input.caption)->text());
-    }
-    for (const Output& output : outputs) {
-        describeResult(this, output.label, output.caption, output.unit);
-    }
-
-    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+    form_.control<QLabel>("Label9")->setText(contact);
+    connect(form_.control<QPushButton>("Command1"), &QPushButton::clicked, this,
             &MainForm::calculate);
-    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
+    connect(form_.control<QPushButton>("Command2"), &QPushButton::clicked, this,
             &MainForm::openTireWindow);
 }
 
 void MainForm::calculate() {
-    const DrivetrainResults results = computeDrivetrain(readFields<DrivetrainInputs>(this, inputs));
-
-    // A result that the run did not reach is cleared, never left from an earlier run.
-    for (const Output& output : outputs) {
-        control<ResultLabel>(this, output.label)
-            ->setResult(QString::fromStdString((results.*output.text).value_or("")));
-    }
+    const DrivetrainResults results = computeDrivetrain(form_.read());
+    form_.showResults(results);
     if (results.error) {
-        showFailure(this, describeFailure({
-                              .error = *results.error,
-                              .field = blamedField(this, inputs, results.blamedInput),
-                              .inGradeFormula = results.powerText && !results.blamedInput,
-                          }));
+        form_.report(*results.error);
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/drivetrain.h"
+#include "ui/form.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -8,17 +11,19 @@ namespace evdrive {
 class TireRadiusForm;
 
 // The calculator window: twelve vehicle and drivetrain figures in, motor rpm,
-// power demand and maximum grade out.
+// power demand and maximum grade out. Its title and the maintainer's address
+// it shows are the application's.
 class MainForm : public QWidget {
     Q_OBJECT
 
   public:
-    explicit MainForm(QWidget* parent = nullptr);
+    MainForm(const QString& title, const QString& contact, QWidget* parent = nullptr);
 
   private:
     void calculate();
     void openTireWindow();
 
+    Form<DrivetrainInputs, DrivetrainResults> form_;
     QPointer<TireRadiusForm> tireWindow_;
 };
 

@@ -1,15 +1,9 @@
 #include "ui/tire_window.h"
 
-#include "core/tire_radius.h"
-#include "ui/control_table.h"
-#include "ui/failure_message.h"
-#include "ui/input_fields.h"
-#include "ui/result_label.h"
+#include "ui/window_icon.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QIcon>
-#include <QLabel>
 #include <QPushButton>
 
 namespace evdrive {
@@ -37,63 +31,57 @@ constexpr Control controls[] = {
 };
 // clang-format on
 
+constexpr const char* focusOrder[] = {"Command1", "Text1", "Text2", "Text3", "Command2"};
+
 using In = TireDesignation;
 
-struct Input {
-    const char* field;
-    std::string In::*member;
-    const char* part; // of the size designation
-    const char* hint;
+// Each field is named by the caption of the size and the part it holds.
+constexpr FieldBinding<In> fields[] = {
+    {"Text1", &In::sectionWidth, "Label31", "以 mm 为单位的断面宽度，例如 195", "断面宽度"},
+    {"Text2", &In::aspectRatio, "Label31", "以 % 为单位的扁平比，例如 70", "扁平比"},
+    {"Text3", &In::rimDiameter, "Label31", "以英寸为单位的轮辋直径，例如 15", "轮辋直径"},
 };
 
-constexpr Input inputs[] = {
-    {"Text1", &In::sectionWidth, "断面宽度", "以 mm 为单位的断面宽度，例如 195"},
-    {"Text2", &In::aspectRatio, "扁平比", "以 % 为单位的扁平比，例如 70"},
-    {"Text3", &In::rimDiameter, "轮辋直径", "以英寸为单位的轮辋直径，例如 15"},
+using Out = TireRadiusForm::Outcome;
+
+constexpr ResultBinding<Out> results[] = {
+    {"Label3", [](const Out& radius) { return radius ? std::optional(*radius) : std::nullopt; },
+     "Label2", "Label5"},
+};
+
+constexpr FormDescription<In, Out> tireForm = {
+    .objectName = "TireRadiusForm",
+    .clientSize = {265, 224},
+    .controls = controls,
+    .focusOrder = focusOrder,
+    .fields = fields,
+    .results = results,
 };
 
 } // namespace
 
 TireRadiusForm::TireRadiusForm(QWidget* parent)
-    : QWidget(parent) {
-    setObjectName(QStringLiteral("TireRadiusForm"));
+    : QWidget(parent)
+    , form_(this, tireForm)
+    , radius_(form_.control<ResultLabel>("Label3")) {
     setWindowTitle(QStringLiteral("轮胎半径计算"));
     setWindowIcon(loadWindowIcon(QStringLiteral("tire")));
-    buildWindow(this, QSize(265, 224), controls);
-    setFocusChain(this, {"Command1", "Text1", "Text2", "Text3", "Command2"});
-    // Each field is named by the caption of the size and the part it holds,
-    // "轮胎型号（断面宽度）", for screen readers and for failure messages.
-    const QString size = control<QLabel>(this, "Label31")->text();
-    for (const Input& input : inputs) {
-        control<QWidget>(this, input.field)
-            ->setAccessibleName(
-                QStringLiteral("%1（%2）").arg(size, QString::fromUtf8(input.part)));
-    }
-    describeResult(this, "Label3", "Label2", "Label5");
-
-    connect(control<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
+    connect(form_.control<QPushButton>("Command1"), &QPushButton::clicked, this,
             &TireRadiusForm::calculate);
-    connect(control<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
+    connect(form_.control<QPushButton>("Command2"), &QPushButton::clicked, this,
             &TireRadiusForm::copyResult);
 }
 
+// A failed calculation leaves no radius of earlier figures to be copied.
 void TireRadiusForm::calculate() {
-    const auto radius = computeTireRadiusOrBlame(readFields<TireDesignation>(this, inputs));
-    auto* label = control<ResultLabel>(this, "Label3");
-    if (radius) {
-        label->setResult(QString::fromStdString(*radius));
-        return;
+    const Outcome radius = computeTireRadius(form_.read());
+    form_.showResults(radius);
+    if (!radius) {
+        form_.report(radius.error());
     }
-    // A failed calculation leaves no radius of earlier figures to be copied.
-    label->setResult({});
-    showFailure(this, describeFailure({
-                          .error = radius.error().error,
-                          .field = blamedField(this, inputs, radius.error().blamedInput),
-                      }));
 }
-
 void TireRadiusForm::copyResult() {
-    const QString radius = control<ResultLabel>(this, "Label3")->result();
+    const QString radius = radius_->result();
     if (radius.isEmpty()) {
         // The clipboard may hold something the user still needs.
         showFailure(this,

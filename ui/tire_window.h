@@ -1,6 +1,11 @@
 #pragma once
 
+#include "core/tire_radius.h"
+#include "ui/form.h"
+
 #include <QWidget>
+
+#include <expected>
 
 namespace evdrive {
 
@@ -10,11 +15,16 @@ class TireRadiusForm : public QWidget {
     Q_OBJECT
 
   public:
+    using Outcome = std::expected<std::string, TireFailure>;
+
     explicit TireRadiusForm(QWidget* parent = nullptr);
 
   private:
     void calculate();
     void copyResult();
+
+    Form<TireDesignation, Outcome> form_;
+    ResultLabel* radius_;
 };
 
 } // namespace evdrive

@@ -26,13 +26,12 @@ struct DrivetrainRun {
     const char* name;
     std::vector<std::pair<Member, std::string>> changes; // to the worked run
     std::optional<std::string> rpm, power, grade;
-    std::optional<CalcError> error;
-    Member blamed = nullptr;
+    std::optional<DrivetrainFailure> error = std::nullopt;
 };
 
 class ComputeDrivetrain : public testing::TestWithParam<DrivetrainRun> {};
 
-TEST_P(ComputeDrivetrain, StopsAtTheFirstFailure) {
+TEST_P(ComputeDrivetrain, StopsAtTheFirstFailureAndExplainsIt) {
     const DrivetrainRun& row = GetParam();
     DrivetrainInputs inputs = workedRun();
     for (const auto& [member, text] : row.changes) {
@@ -43,25 +42,30 @@ TEST_P(ComputeDrivetrain, StopsAtTheFirstFailure) {
     EXPECT_EQ(results.powerText, row.power);
     EXPECT_EQ(results.gradeText, row.grade);
     EXPECT_EQ(results.error, row.error);
-    EXPECT_EQ(results.blamedInput, row.blamed);
 }
 
 constexpr auto TM = CalcError::TypeMismatch;
 constexpr auto DZ = CalcError::DivisionByZero;
 constexpr auto OV = CalcError::Overflow;
 constexpr auto IA = CalcError::InvalidArgument;
+using C = FailureCause;
+
+// The inputs of the dynamic factor minus the rolling coefficient, in field order.
+const std::vector<Member> slopeSine = {
+    &In::gearRatio, &In::finalDriveRatio,    &In::tireRadius,    &In::drivetrainEfficiency,
+    &In::grossMass, &In::rollingCoefficient, &In::motorMaxTorque};
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ComputeDrivetrain,
     testing::Values(
-        DrivetrainRun{"WorkedRun", {}, rpm, power, grade, none},
+        DrivetrainRun{"WorkedRun", {}, rpm, power, grade},
         DrivetrainRun{
-            "RequiredGradeIsNotRead", {{&In::requiredGrade, "不知道"}}, rpm, power, grade, none},
+            "RequiredGradeIsNotRead", {{&In::requiredGrade, "不知道"}}, rpm, power, grade},
         DrivetrainRun{"AllEmptyStopsAtVelocity",
                       {{&In::gearRatio, ""},
                        {&In::finalDriveRatio, ""},
                        {&In::tireRadius, ""},
-                       {&In::requiredVelocity, ""},
+                       {&In::requiredVelocity, " \t"},
                        {&In::drivetrainEfficiency, ""},
                        {&In::grossMass, ""},
                        {&In::rollingCoefficient, ""},
@@ -73,104 +77,135 @@ INSTANTIATE_TEST_SUITE_P(
                       none,
                       none,
                       none,
-                      TM,
-                      &In::requiredVelocity},
+                      DrivetrainFailure{TM, C::EmptyField, {&In::requiredVelocity}}},
         DrivetrainRun{"VelocityReadBeforeGearRatio",
                       {{&In::gearRatio, "x"}, {&In::requiredVelocity, "y"}},
                       none,
                       none,
                       none,
-                      TM,
-                      &In::requiredVelocity},
+                      DrivetrainFailure{TM, C::NotANumber, {&In::requiredVelocity}}},
+        DrivetrainRun{
+            "ProductOfVelocityAndGearRatioBeforeFinalDriveIsRead",
+            {{&In::requiredVelocity, "1e308"}, {&In::gearRatio, "10"}, {&In::finalDriveRatio, "x"}},
+            none,
+            none,
+            none,
+            DrivetrainFailure{OV, C::ResultBeyondRange, {&In::gearRatio, &In::requiredVelocity}}},
         DrivetrainRun{"FinalDriveReadBeforeTheZeroRadiusDivides",
                       {{&In::finalDriveRatio, "8:1"}, {&In::tireRadius, "0"}},
                       none,
                       none,
                       none,
-                      TM,
-                      &In::finalDriveRatio},
-        DrivetrainRun{
-            "ZeroRadius", {{&In::tireRadius, "0"}}, none, none, none, DZ, &In::tireRadius},
+                      DrivetrainFailure{TM, C::NotANumber, {&In::finalDriveRatio}}},
+        DrivetrainRun{"ZeroRadius",
+                      {{&In::tireRadius, "0"}},
+                      none,
+                      none,
+                      none,
+                      DrivetrainFailure{DZ, C::ZeroDivisor, {&In::tireRadius}}},
         DrivetrainRun{"ZeroRadiusAndZeroVelocity",
-                      {{&In::tireRadius, "0"}, {&In::requiredVelocity, "0"}},
+                      {{&In::tireRadius, "-0"}, {&In::requiredVelocity, "0"}},
                       none,
                       none,
                       none,
-                      OV,
-                      &In::tireRadius},
+                      DrivetrainFailure{OV, C::InvalidStep, {&In::tireRadius}}},
         DrivetrainRun{"VelocityBeyondRange",
-                      {{&In::requiredVelocity, "1e400"}},
+                      {{&In::requiredVelocity, "-1e400"}},
                       none,
                       none,
                       none,
-                      OV,
-                      &In::requiredVelocity},
-        DrivetrainRun{
-            "EmptyMassKeepsRpm", {{&In::grossMass, ""}}, rpm, none, none, TM, &In::grossMass},
+                      DrivetrainFailure{OV, C::NumberBeyondRange, {&In::requiredVelocity}}},
+        DrivetrainRun{"EmptyMassKeepsRpm",
+                      {{&In::grossMass, ""}},
+                      rpm,
+                      none,
+                      none,
+                      DrivetrainFailure{TM, C::EmptyField, {&In::grossMass}}},
+        DrivetrainRun{"MassBeyondRangeInItsFirstProduct",
+                      {{&In::grossMass, "1e308"}, {&In::rollingCoefficient, "x"}},
+                      rpm,
+                      none,
+                      none,
+                      DrivetrainFailure{OV, C::ResultBeyondRange, {&In::grossMass}}},
         DrivetrainRun{"MassReadBeforeDragCoefficient",
                       {{&In::dragCoefficient, "?"}, {&In::grossMass, "?"}},
                       rpm,
                       none,
                       none,
-                      TM,
-                      &In::grossMass},
+                      DrivetrainFailure{TM, C::NotANumber, {&In::grossMass}}},
         DrivetrainRun{"StrictRollingCoefficient",
                       {{&In::rollingCoefficient, "0.015abc"}},
                       rpm,
                       none,
                       none,
-                      TM,
-                      &In::rollingCoefficient},
+                      DrivetrainFailure{TM, C::NotANumber, {&In::rollingCoefficient}}},
         DrivetrainRun{"WidthReadBeforeEfficiency",
                       {{&In::drivetrainEfficiency, "90%"}, {&In::bodyWidth, "1.7m"}},
                       rpm,
                       none,
                       none,
-                      TM,
-                      &In::bodyWidth},
+                      DrivetrainFailure{TM, C::NotANumber, {&In::bodyWidth}}},
         DrivetrainRun{"ZeroEfficiency",
                       {{&In::drivetrainEfficiency, "0"}},
                       rpm,
                       none,
                       none,
-                      DZ,
-                      &In::drivetrainEfficiency},
-        DrivetrainRun{"ProductBeyondRangeBlamesNoInput",
-                      {{&In::rollingCoefficient, "1e308"}},
-                      rpm,
-                      none,
-                      none,
-                      OV},
-        DrivetrainRun{"CubeOfVelocityBeyondRange",
+                      DrivetrainFailure{DZ, C::ZeroDivisor, {&In::drivetrainEfficiency}}},
+        DrivetrainRun{
+            "RollingTermBlamesItsInputs",
+            {{&In::rollingCoefficient, "1e308"}},
+            rpm,
+            none,
+            none,
+            DrivetrainFailure{OV, C::ResultBeyondRange, {&In::grossMass, &In::rollingCoefficient}}},
+        DrivetrainRun{"CubeOfVelocityBlamesTheAirTermsInputs",
                       {{&In::requiredVelocity, "1e200"}},
                       "7.07338638373121E+201",
                       none,
                       none,
-                      OV},
+                      DrivetrainFailure{OV,
+                                        C::ResultBeyondRange,
+                                        {&In::requiredVelocity, &In::dragCoefficient,
+                                         &In::bodyHeight, &In::bodyWidth}}},
         DrivetrainRun{"EmptyTorqueKeepsRpmAndPower",
                       {{&In::motorMaxTorque, ""}},
                       rpm,
                       power,
                       none,
-                      TM,
-                      &In::motorMaxTorque},
-        DrivetrainRun{
-            "ZeroMass", {{&In::grossMass, "0"}}, rpm, "2.4113475177305", none, DZ, &In::grossMass},
+                      DrivetrainFailure{TM, C::EmptyField, {&In::motorMaxTorque}}},
+        DrivetrainRun{"ZeroMass",
+                      {{&In::grossMass, "0"}},
+                      rpm,
+                      "2.4113475177305",
+                      none,
+                      DrivetrainFailure{DZ, C::ZeroDivisor, {&In::grossMass}}},
         DrivetrainRun{"ZeroMassAndZeroTorque",
                       {{&In::grossMass, "0"}, {&In::motorMaxTorque, "0"}},
                       rpm,
                       "2.4113475177305",
                       none,
-                      OV,
-                      &In::grossMass},
-        DrivetrainRun{
-            "TorqueTooLargeForTheGrade", {{&In::motorMaxTorque, "2000"}}, rpm, power, none, IA},
+                      DrivetrainFailure{OV, C::InvalidStep, {&In::grossMass}}},
+        DrivetrainRun{"TorqueTooLargeForTheGrade",
+                      {{&In::motorMaxTorque, "2000"}},
+                      rpm,
+                      power,
+                      none,
+                      DrivetrainFailure{IA, C::SineBeyondOne, slopeSine}},
         DrivetrainRun{"SquareOfDynamicFactorBeyondRange",
                       {{&In::motorMaxTorque, "1e300"}},
                       rpm,
                       power,
                       none,
-                      OV},
+                      DrivetrainFailure{OV, C::SineBeyondOne, slopeSine}},
+        DrivetrainRun{
+            "TorqueProductBeyondRange",
+            {{&In::motorMaxTorque, "1e308"}},
+            rpm,
+            power,
+            none,
+            DrivetrainFailure{OV,
+                              C::ResultBeyondRange,
+                              {&In::gearRatio, &In::finalDriveRatio, &In::motorMaxTorque}}},
         // D = 9.8·1·1 / (1·1·9.8) = 1 exactly, so 1 − x² is zero.
         DrivetrainRun{"DynamicFactorOneAboveRolling",
                       {{&In::finalDriveRatio, "9.8"},
@@ -182,14 +217,13 @@ INSTANTIATE_TEST_SUITE_P(
                       "1559.68169761273",
                       "2.17021276595745",
                       none,
-                      DZ},
-        DrivetrainRun{"ZeroVelocity", {{&In::requiredVelocity, "0"}}, "0", "0", grade, none},
+                      DrivetrainFailure{DZ, C::SineBeyondOne, slopeSine}},
+        DrivetrainRun{"ZeroVelocity", {{&In::requiredVelocity, "0"}}, "0", "0", grade},
         DrivetrainRun{"TorqueBelowRollingResistanceGivesNegativeGrade",
                       {{&In::motorMaxTorque, "1"}},
                       rpm,
                       power,
-                      "-1.33685413774881",
-                      none}),
+                      "-1.33685413774881"}),
     [](const auto& info) { return info.param.name; });
 
 // Whatever the inputs, results come in order and a run without error has all three.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace evdrive {
 namespace {
@@ -12,23 +14,23 @@ using In = TireDesignation;
 struct Tire {
     const char* name;
     TireDesignation tire;
-    std::expected<std::string, CalcError> radius;
-    std::string In::*blamed = nullptr;
+    std::expected<std::string, TireFailure> radius;
 };
 
 class ComputeTireRadius : public testing::TestWithParam<Tire> {};
 
-TEST_P(ComputeTireRadius, GivesFourDecimalsOrBlamesAField) {
-    const Tire& row = GetParam();
-    EXPECT_EQ(computeTireRadius(row.tire), row.radius);
-    const auto detailed = computeTireRadiusOrBlame(row.tire);
-    if (!detailed) {
-        EXPECT_EQ(detailed.error().blamedInput, row.blamed);
-    }
+TEST_P(ComputeTireRadius, GivesFourDecimalsOrExplainsTheFailure) {
+    EXPECT_EQ(computeTireRadius(GetParam().tire), GetParam().radius);
+}
+
+std::unexpected<TireFailure> failure(CalcError kind, FailureCause cause,
+                                     std::vector<std::string In::*> inputs) {
+    return std::unexpected(TireFailure{kind, cause, std::move(inputs)});
 }
 
 constexpr auto TM = CalcError::TypeMismatch;
 constexpr auto OV = CalcError::Overflow;
+using C = FailureCause;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ComputeTireRadius,
@@ -38,12 +40,20 @@ INSTANTIATE_TEST_SUITE_P(
         Tire{"Zeros", {"0", "0", "0"}, "0.0000"},
         Tire{"BlanksAround", {" 195 ", "\t70", "15 "}, "0.3270"},
         Tire{"NegativeWidthIsComputed", {"-195", "70", "15"}, "0.0540"},
-        Tire{"LightTruckSuffix", {"195", "70", "15 LT"}, std::unexpected(TM), &In::rimDiameter},
-        Tire{"EmptyRim", {"195", "70", ""}, std::unexpected(TM), &In::rimDiameter},
-        Tire{"WidthReadFirst", {"", "", ""}, std::unexpected(TM), &In::sectionWidth},
-        Tire{"AspectReadBeforeRim", {"195", "70%", "x"}, std::unexpected(TM), &In::aspectRatio},
-        Tire{"WidthBeyondRange", {"1e400", "70", "15"}, std::unexpected(OV), &In::sectionWidth},
-        Tire{"ProductBeyondRangeBlamesNoField", {"1e200", "1e200", "15"}, std::unexpected(OV)}),
+        Tire{"LightTruckSuffix",
+             {"195", "70", "15 LT"},
+             failure(TM, C::NotANumber, {&In::rimDiameter})},
+        Tire{"EmptyRim", {"195", "70", ""}, failure(TM, C::EmptyField, {&In::rimDiameter})},
+        Tire{"WidthReadFirst", {"", "", ""}, failure(TM, C::EmptyField, {&In::sectionWidth})},
+        Tire{"AspectReadBeforeRim",
+             {"195", "70%", "x"},
+             failure(TM, C::NotANumber, {&In::aspectRatio})},
+        Tire{"WidthBeyondRange",
+             {"1e400", "70", "15"},
+             failure(OV, C::NumberBeyondRange, {&In::sectionWidth})},
+        Tire{"SidewallBeyondRangeBlamesWidthAndAspect",
+             {"1e200", "1e200", "x"},
+             failure(OV, C::ResultBeyondRange, {&In::sectionWidth, &In::aspectRatio})}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -14,9 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(results.powerText || !results.gradeText, "no grade without power");
     require(results.error.has_value() != results.gradeText.has_value(),
             "a run has an error or all three results");
-    require(results.error || !results.blamedInput, "only a failure blames an input");
-    require(results.error != CalcError::TypeMismatch || results.blamedInput,
-            "a text that does not convert is blamed");
+    if (results.error) {
+        const auto& error = *results.error;
+        require(!error.inputs.empty(), "every failure blames an input");
+        require(error.kind != CalcError::TypeMismatch || error.inputs.size() == 1,
+                "a text that does not convert is blamed alone");
+    }
     for (const auto& text : {results.motorRpmText, results.powerText, results.gradeText}) {
         require(!text || parseStrict(*text).has_value(), "every result text reads back");
     }

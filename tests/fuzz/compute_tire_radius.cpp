@@ -6,10 +6,11 @@ using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto f = fuzz::cutFields(fuzz::asText(data, size), 3);
-    const auto radius = computeTireRadiusOrBlame({f[0], f[1], f[2]});
+    const auto radius = computeTireRadius({f[0], f[1], f[2]});
     if (!radius) {
-        require(radius.error().error != CalcError::TypeMismatch || radius.error().blamedInput,
-                "a text that does not convert is blamed");
+        require(!radius.error().inputs.empty(), "every failure blames an input");
+        require(radius.error().kind != CalcError::TypeMismatch || radius.error().inputs.size() == 1,
+                "a text that does not convert is blamed alone");
         return 0;
     }
     require(parseStrict(*radius).has_value(), "the radius text reads back");

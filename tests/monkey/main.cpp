@@ -27,25 +27,30 @@ void dropPlatformLimits(QtMsgType type, const QMessageLogContext& context, const
     }
 }
 
-// The seed of a run to replay, from the first argument or EVDRIVE_MONKEY_SEED.
+// The seed of the run, from the last argument or EVDRIVE_MONKEY_SEED.
 QString givenSeed(const QStringList& arguments) {
-    return arguments.value(1, qEnvironmentVariable("EVDRIVE_MONKEY_SEED"));
+    return arguments.size() > 1 && arguments.back() != u"--list"
+               ? arguments.back()
+               : qEnvironmentVariable("EVDRIVE_MONKEY_SEED");
 }
 
 } // namespace
 
 // Random typing and clicking over both windows, checking their rules after
-// every event. A failing run is replayed by passing its seed; a replay lists
-// every event as it goes, for a crash leaves no other trace of them.
+// every event and the results of every calculation against the core. Without
+// a seed the run takes a fresh one. A failing run is replayed by passing its
+// seed and --list, which lists every event as it goes, for a crash leaves no
+// other trace of them.
 int main(int argc, char* argv[]) {
     toolkitOutput = qInstallMessageHandler(dropPlatformLimits);
     QApplication app(argc, argv);
     const QString given = givenSeed(QApplication::arguments());
-    const bool replay = !given.isEmpty();
+    const bool replay = QApplication::arguments().contains(u"--list");
     bool ok = true;
-    const quint64 seed = replay ? given.toULongLong(&ok) : QRandomGenerator::system()->generate();
+    const quint64 seed =
+        given.isEmpty() ? QRandomGenerator::system()->generate() : given.toULongLong(&ok);
     if (!ok) {
-        say(QStringLiteral("usage: evdrive_monkey [seed]  (or EVDRIVE_MONKEY_SEED=seed)"));
+        say(QStringLiteral("usage: evdrive_monkey [--list] [seed]  (or EVDRIVE_MONKEY_SEED=seed)"));
         return 2;
     }
     say(QStringLiteral("seed %1, %2 events").arg(seed).arg(eventCount));
@@ -60,15 +65,22 @@ int main(int argc, char* argv[]) {
         if (recent.size() > eventsShownOnFailure) {
             recent.pop_front();
         }
-        if (const auto broken = evdrive::monkey::brokenRule(monkey.typed())) {
+        auto broken = monkey.wrongResults();
+        if (!broken) {
+            broken = evdrive::monkey::brokenRule(monkey.typed());
+        }
+        if (broken) {
             say(QStringLiteral("FAILED at event %1: %2\nlast events:").arg(event).arg(*broken));
             for (const QString& action : recent) {
                 say(QStringLiteral("  ") + action);
             }
-            say(QStringLiteral("replay with: evdrive_monkey %1").arg(seed));
+            say(QStringLiteral("replay with: evdrive_monkey --list %1").arg(seed));
             return 1;
         }
     }
-    say(QStringLiteral("all rules held over %1 events").arg(eventCount));
+    say(QStringLiteral("all rules held over %1 events; the results of %2 calculations agreed "
+                       "with the core")
+            .arg(eventCount)
+            .arg(monkey.checkedRuns()));
     return 0;
 }

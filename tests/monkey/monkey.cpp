@@ -1,5 +1,6 @@
 #include "tests/monkey/monkey.h"
 
+#include "tests/monkey/window_checks.h"
 #include "ui/tire_window.h"
 
 #include <QApplication>
@@ -54,8 +55,10 @@ void typeText(QWidget* field, const QString& text) {
 } // namespace
 
 Monkey::Monkey(Random::result_type seed)
-    : random_(seed) {
+    : random_(seed)
+    , main_(QStringLiteral("电动汽车驱动系统计算器"), QStringLiteral("evdrive@example.org")) {
     main_.show();
+    watchCalculations(&main_);
     settle();
 }
 
@@ -107,7 +110,22 @@ QString Monkey::act() {
         }
     }();
     settle();
+    if (TireRadiusForm* tire = openTireWindow(); tire && tire != watchedTire_) {
+        watchedTire_ = tire;
+        watchCalculations(tire);
+    }
     return action;
+}
+
+// Connected after the window's own handler, so it runs once the results are shown.
+void Monkey::watchCalculations(QWidget* window) {
+    QObject::connect(window->findChild<QPushButton*>(QStringLiteral("Command1")),
+                     &QPushButton::clicked, window, [this, window] {
+                         ++checkedRuns_;
+                         if (!wrongResults_) {
+                             wrongResults_ = evdrive::monkey::wrongResults(window);
+                         }
+                     });
 }
 
 QString Monkey::dismiss(QMessageBox* box) {

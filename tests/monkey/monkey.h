@@ -4,7 +4,10 @@
 #include "tests/monkey/typed_texts.h"
 #include "ui/main_window.h"
 
+#include <QPointer>
 #include <QString>
+
+#include <optional>
 
 class QLineEdit;
 class QMessageBox;
@@ -28,6 +31,11 @@ class Monkey {
 
     const TypedTexts& typed() const { return typed_; }
 
+    // How the results of the first calculation whose shown results differ
+    // from the core's went wrong; nothing while every run agrees.
+    const std::optional<QString>& wrongResults() const { return wrongResults_; }
+    int checkedRuns() const { return checkedRuns_; }
+
   private:
     QString dismiss(QMessageBox* box);
     QString typeIntoField();
@@ -42,10 +50,15 @@ class Monkey {
     // Selects the field's text and types over it.
     void replaceText(QLineEdit* field, const QString& text);
     int below(int bound);
+    // Checks the results of every calculation the window runs, right after it.
+    void watchCalculations(QWidget* window);
 
     Random random_;
     MainForm main_;
     TypedTexts typed_;
+    QPointer<TireRadiusForm> watchedTire_;
+    std::optional<QString> wrongResults_;
+    int checkedRuns_ = 0;
 };
 
 } // namespace monkey

@@ -1,6 +1,8 @@
 #include "tests/monkey/window_checks.h"
 
+#include "core/drivetrain.h"
 #include "core/number_text.h"
+#include "core/tire_radius.h"
 #include "ui/main_window.h"
 #include "ui/result_label.h"
 #include "ui/tire_window.h"
@@ -27,7 +29,54 @@ std::optional<QString> brokenFieldRule(const QWidget* window, const TypedTexts& 
     return std::nullopt;
 }
 
+template <class Inputs, std::size_t N>
+Inputs fieldTexts(const QWidget* window, std::string Inputs::*const (&members)[N]) {
+    Inputs inputs;
+    for (std::size_t i = 0; i < N; ++i) {
+        inputs.*members[i] = window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1))
+                                 ->text()
+                                 .toStdString();
+    }
+    return inputs;
+}
+
+std::optional<QString> compare(const QWidget* window, const char* label,
+                               const std::optional<std::string>& expected) {
+    const QString shown = window->findChild<ResultLabel*>(QLatin1StringView(label))->result();
+    const QString wanted = QString::fromStdString(expected.value_or(""));
+    if (shown == wanted) {
+        return std::nullopt;
+    }
+    return QStringLiteral("%1.%2 shows \"%3\" where the calculation gives \"%4\"")
+        .arg(window->objectName(), QLatin1StringView(label), shown, wanted);
+}
+
 } // namespace
+
+std::optional<QString> wrongResults(const QWidget* window) {
+    if (qobject_cast<const TireRadiusForm*>(window)) {
+        using In = TireDesignation;
+        constexpr std::string In::*members[] = {&In::sectionWidth, &In::aspectRatio,
+                                                &In::rimDiameter};
+        const auto radius = computeTireRadius(fieldTexts(window, members));
+        return compare(window, "Label3", radius ? std::optional(*radius) : std::nullopt);
+    }
+    using In = DrivetrainInputs;
+    constexpr std::string In::*members[] = {
+        &In::gearRatio,          &In::finalDriveRatio,      &In::tireRadius,
+        &In::requiredVelocity,   &In::drivetrainEfficiency, &In::grossMass,
+        &In::rollingCoefficient, &In::dragCoefficient,      &In::bodyHeight,
+        &In::bodyWidth,          &In::motorMaxTorque,       &In::requiredGrade};
+    const DrivetrainResults results = computeDrivetrain(fieldTexts(window, members));
+    for (const auto& [label, text] :
+         {std::pair{"Label1", results.motorRpmText}, std::pair{"Label12", results.powerText},
+          std::pair{"Label28", results.gradeText}}) {
+        if (auto wrong = compare(window, label, text)) {
+            return wrong;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<QString> brokenRule(const TypedTexts& typed) {
     int tireWindows = 0;

@@ -3,6 +3,7 @@
 #include "tests/monkey/typed_texts.h"
 
 #include <QString>
+#include <QWidget>
 
 #include <optional>
 
@@ -12,5 +13,11 @@ namespace evdrive::monkey {
 // the log, or nothing when all hold: fields hold what was typed, results are
 // empty or numbers, one tire window at most, one message box at most.
 std::optional<QString> brokenRule(const TypedTexts& typed);
+
+// How the results a window shows after its calculation ran differ from what
+// the calculation makes of the window's field texts, or nothing when they
+// agree. The fields are fed to the inputs in field order, as the windows'
+// layouts give them.
+std::optional<QString> wrongResults(const QWidget* window);
 
 } // namespace evdrive::monkey

@@ -16,6 +16,8 @@ class MainFormTest : public QObject {
     void requiredGradeIsIgnored();
     void failureNamesKindAndField_data();
     void failureNamesKindAndField();
+    void emptyFieldIsNamed_data();
+    void emptyFieldIsNamed();
     void longResultIsElidedWithTheWholeTextInItsTooltip();
     void screenReaderHearsCaptionsAndWholeResults();
     void clickedResultShowsTheWholeTextForCopying();

@@ -11,6 +11,17 @@
 
 namespace evdrive::test {
 
+inline const QString mainTitle = QStringLiteral("电动汽车驱动系统计算器");
+inline const QString contact = QStringLiteral("evdrive@example.org");
+
+// A two-speed compact car at 72 km/h: twelve different figures, so that two
+// fields fed into each other's inputs change the results or the message.
+inline const QStringList workedRun = {"1.2",   "7.8",  "0.315", "72",   "0.92", "1620",
+                                      "0.012", "0.32", "1480",  "1760", "230",  "25"};
+// As an independent step-by-step evaluation of the textbook formulas gives them.
+inline const QStringList workedResults = {"5674.87684729064", "8.58297813135984",
+                                          "41.5936346102543"};
+
 template <class T>
 T* find(const QWidget* window, const char* name) {
     return window->findChild<T*>(QLatin1StringView(name));

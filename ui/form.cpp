@@ -1,11 +1,7 @@
-#include "ui/control_table.h"
-
-#include "ui/result_label.h"
+#include "ui/form.h"
 
 #include <QFont>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace evdrive {
@@ -23,9 +19,9 @@ QFont songFont(qreal pointSize) {
     return font;
 }
 
-QWidget* createControl(QWidget* window, const Control& spec) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* createControl(QWidget* window, const Control& control) {
+    const QString text = QString::fromUtf8(control.text);
+    switch (control.kind) {
     case ControlKind::Caption:
         return new QLabel(text, window);
     case ControlKind::Field: {
@@ -61,39 +57,21 @@ QWidget* createControl(QWidget* window, const Control& spec) {
 
 } // namespace
 
-void buildWindow(QWidget* window, QSize clientSize, std::span<const Control> controls) {
+void buildControls(QWidget* window, QSize clientSize, std::span<const Control> controls,
+                   std::span<const char* const> focusOrder) {
     window->setFixedSize(clientSize);
     window->setFont(songFont(9));
-    for (const Control& spec : controls) {
-        QWidget* widget = createControl(window, spec);
-        widget->setObjectName(QLatin1StringView(spec.name));
-        widget->setGeometry(spec.geometry);
-        if (spec.toolTip) {
-            widget->setToolTip(QString::fromUtf8(spec.toolTip));
+    for (const Control& control : controls) {
+        QWidget* widget = createControl(window, control);
+        widget->setObjectName(QLatin1StringView(control.name));
+        widget->setGeometry(control.geometry);
+        if (control.toolTip) {
+            widget->setToolTip(QString::fromUtf8(control.toolTip));
         }
     }
-}
-
-void describeResult(QWidget* window, const char* result, const char* caption, const char* unit) {
-    QString captionText = control<QLabel>(window, caption)->text();
-    if (captionText.endsWith(u'：')) {
-        captionText.chop(1);
-    }
-    control<QWidget>(window, result)
-        ->setAccessibleDescription(
-            QStringLiteral("%1, %2").arg(captionText, control<QLabel>(window, unit)->text()));
-}
-
-QIcon loadWindowIcon(const QString& baseName) {
-    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(baseName));
-    icon.addFile(QStringLiteral(":/icons/%1.png").arg(baseName), QSize(48, 48));
-    return icon;
-}
-
-void setFocusChain(QWidget* window, std::initializer_list<const char*> names) {
     QWidget* previous = nullptr;
-    for (const char* name : names) {
-        QWidget* next = control<QWidget>(window, name);
+    for (const char* name : focusOrder) {
+        QWidget* next = controlNamed<QWidget>(window, name);
         if (previous) {
             QWidget::setTabOrder(previous, next);
         } else {
@@ -101,6 +79,23 @@ void setFocusChain(QWidget* window, std::initializer_list<const char*> names) {
         }
         previous = next;
     }
+}
+
+QWidget* controlNamed(const QWidget* window, const char* name, const QMetaObject& kind) {
+    auto* control =
+        window->findChild<QWidget*>(QLatin1StringView(name), Qt::FindDirectChildrenOnly);
+    if (!control || !control->metaObject()->inherits(&kind)) {
+        qFatal("%s has no %s named %s", qPrintable(window->objectName()), kind.className(), name);
+    }
+    return control;
+}
+
+QString captionText(const QWidget* window, const char* caption, const char* part) {
+    QString text = controlNamed<QLabel>(window, caption)->text();
+    if (text.endsWith(u'：')) {
+        text.chop(1);
+    }
+    return part ? QStringLiteral("%1（%2）").arg(text, QString::fromUtf8(part)) : text;
 }
 
 } // namespace evdrive

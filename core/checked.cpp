@@ -1,0 +1,100 @@
+#include "core/checked.h"
+
+#include <cmath>
+#include <limits>
+
+namespace evdrive {
+
+Checked atan(Checked x) {
+    return {x.steps_, std::atan(x.value_), x.inputs_};
+}
+
+Checked tan(Checked x) {
+    return {x.steps_, std::tan(x.value_), x.inputs_};
+}
+
+Checked Checked::step(Step kind, Checked lhs, Checked rhs) {
+    return (lhs.steps_ ? lhs.steps_ : rhs.steps_)->step(kind, lhs, rhs);
+}
+
+Checked CheckedSteps::step(Step kind, Checked lhs, Checked rhs) {
+    if (failed()) {
+        return skipped();
+    }
+    const auto outcome = checkStep(kind, lhs.value_, rhs.value_);
+    if (outcome) {
+        return {this, *outcome, lhs.inputs_ | rhs.inputs_};
+    }
+    // A zero divisor is to be blamed on what it was computed from. The steps
+    // take finite values only, so the one step without a value is 0 / 0.
+    if (outcome.error() == CalcError::DivisionByZero) {
+        return fail(CalcError::DivisionByZero, FailureCause::ZeroDivisor, rhs.inputs_);
+    }
+    if (kind == Step::Divide && rhs.value_ == 0) {
+        return fail(CalcError::Overflow, FailureCause::InvalidStep, rhs.inputs_);
+    }
+    return fail(CalcError::Overflow, FailureCause::ResultBeyondRange, lhs.inputs_ | rhs.inputs_);
+}
+
+Checked CheckedSteps::readStrict(std::string_view text, std::size_t input) {
+    if (failed()) {
+        return skipped();
+    }
+    const auto value = parseStrict(text);
+    const std::uint32_t bit = 1u << input;
+    if (value) {
+        return {this, *value, bit};
+    }
+    if (value.error() == CalcError::Overflow) {
+        return fail(CalcError::Overflow, FailureCause::NumberBeyondRange, bit);
+    }
+    const bool blank = text.find_first_not_of(" \t") == std::string_view::npos;
+    return fail(CalcError::TypeMismatch,
+                blank ? FailureCause::EmptyField : FailureCause::NotANumber, bit);
+}
+
+Checked CheckedSteps::readLenient(std::string_view text, std::size_t input) {
+    if (failed()) {
+        return skipped();
+    }
+    const std::uint32_t bit = 1u << input;
+    const auto value = parseLenient(text);
+    return value ? Checked{this, *value, bit}
+                 : fail(value.error(), FailureCause::NumberBeyondRange, bit);
+}
+
+Checked CheckedSteps::round15(Checked value) {
+    if (failed()) {
+        return skipped();
+    }
+    const auto rounded = roundTrip15(value.value_);
+    return rounded ? Checked{this, *rounded, value.inputs_}
+                   : fail(rounded.error(), FailureCause::ResultBeyondRange, value.inputs_);
+}
+
+Checked CheckedSteps::tangentFromSine(Checked sine) {
+    if (failed()) {
+        return skipped();
+    }
+    const Checked cosineSquared = 1 + sine * -sine;
+    const Checked cosine =
+        failed() || cosineSquared.value_ >= 0
+            ? Checked{this, std::sqrt(cosineSquared.value_), cosineSquared.inputs_}
+            : fail(CalcError::InvalidArgument, FailureCause::SineBeyondOne, cosineSquared.inputs_);
+    const Checked tangent = sine / cosine;
+    if (failed()) {
+        failure_->cause = FailureCause::SineBeyondOne;
+    }
+    return tangent;
+}
+
+Checked CheckedSteps::fail(CalcError kind, FailureCause cause, std::uint32_t inputs) {
+    failure_ = Failure{kind, cause, inputs};
+    return skipped();
+}
+
+Checked CheckedSteps::skipped() {
+    return {this, std::numeric_limits<double>::quiet_NaN(), 0};
+}
+
+} // namespace evdrive

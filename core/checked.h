@@ -1,0 +1,134 @@
+#pragma once
+
+#include "core/calc_failure.h"
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace evdrive {
+
+class CheckedSteps;
+
+// A double of a checked calculation, together with the inputs it was computed
+// from. Each arithmetic operator is one rounded double operation followed by
+// checkStep, so a formula reads as its arithmetic; after the calculation's
+// first failure every operation is skipped and yields NaN. A plain double
+// converts to a constant that derives from no input.
+class Checked {
+  public:
+    Checked(double constant)
+        : value_(constant) {}
+
+    double value() const { return value_; }
+
+    // Exact, so not a step that can fail.
+    Checked operator-() const { return {steps_, -value_, inputs_}; }
+
+    friend Checked operator+(Checked lhs, Checked rhs) { return step(Step::Add, lhs, rhs); }
+    friend Checked operator-(Checked lhs, Checked rhs) { return step(Step::Subtract, lhs, rhs); }
+    friend Checked operator*(Checked lhs, Checked rhs) { return step(Step::Multiply, lhs, rhs); }
+    friend Checked operator/(Checked lhs, Checked rhs) { return step(Step::Divide, lhs, rhs); }
+
+    // Defined for every finite argument, with a finite result.
+    friend Checked atan(Checked x);
+    friend Checked tan(Checked x);
+
+  private:
+    friend class CheckedSteps;
+
+    Checked(CheckedSteps* steps, double value, std::uint32_t inputs)
+        : steps_(steps)
+        , value_(value)
+        , inputs_(inputs) {}
+
+    static Checked step(Step kind, Checked lhs, Checked rhs);
+
+    CheckedSteps* steps_ = nullptr; // null for a constant
+    double value_;
+    std::uint32_t inputs_ = 0; // bit i: the input i in field order
+};
+
+// The state of one calculation: its first failure, if any. Its steps take the
+// texts of the inputs by their place in field order; CheckedRun below names
+// them by member.
+class CheckedSteps {
+  public:
+    struct Failure {
+        CalcError kind;
+        FailureCause cause;
+        std::uint32_t inputs;
+    };
+
+    bool failed() const { return failure_.has_value(); }
+    const std::optional<Failure>& failure() const { return failure_; }
+
+    // A constant of this calculation, for a step between two constants
+    // (1 / 3600 is computed, and checked, as a step of its own).
+    Checked constant(double value) { return {this, value, 0}; }
+
+    // The value rounded to the 15 significant digits of its text form.
+    Checked round15(Checked value);
+
+    // x / √(1 + x·(−x)), the tangent of the angle whose sine is x, in those
+    // steps. Whichever of them fails, it does so because |x| ≥ 1.
+    Checked tangentFromSine(Checked sine);
+
+  protected:
+    Checked readStrict(std::string_view text, std::size_t input);
+    Checked readLenient(std::string_view text, std::size_t input);
+
+  private:
+    friend class Checked;
+
+    Checked step(Step kind, Checked lhs, Checked rhs);
+    Checked fail(CalcError kind, FailureCause cause, std::uint32_t inputs);
+    Checked skipped();
+
+    std::optional<Failure> failure_;
+};
+
+// A calculation over the texts of Inputs, whose members are listed in field
+// order when it starts.
+template <class Inputs>
+class CheckedRun : public CheckedSteps {
+  public:
+    using Member = std::string Inputs::*;
+
+    CheckedRun(const Inputs& inputs, std::span<const Member> fieldOrder)
+        : inputs_(inputs)
+        , fieldOrder_(fieldOrder) {}
+
+    Checked read(Member member) { return readStrict(inputs_.*member, indexOf(member)); }
+    Checked readLenient(Member member) {
+        return CheckedSteps::readLenient(inputs_.*member, indexOf(member));
+    }
+
+    std::optional<CalcFailure<Inputs>> calcFailure() const {
+        if (!failure()) {
+            return std::nullopt;
+        }
+        CalcFailure<Inputs> described{failure()->kind, failure()->cause, {}};
+        for (std::size_t i = 0; i < fieldOrder_.size(); ++i) {
+            if (failure()->inputs & (1u << i)) {
+                described.inputs.push_back(fieldOrder_[i]);
+            }
+        }
+        return described;
+    }
+
+  private:
+    std::size_t indexOf(Member member) const {
+        return static_cast<std::size_t>(std::find(fieldOrder_.begin(), fieldOrder_.end(), member) -
+                                        fieldOrder_.begin());
+    }
+
+    const Inputs& inputs_;
+    std::span<const Member> fieldOrder_;
+};
+
+} // namespace evdrive

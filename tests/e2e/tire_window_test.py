@@ -27,14 +27,14 @@ def radius_through_clipboard(desktop):
     desktop.key("ctrl+v")
     expect("Text3", lambda: form.field("Text3"), "0.3270")
     form.click("Command1")
-    form.expect_results({"Label1": "3893.60718370525"})
+    form.expect_results({"Label1": "5466.62448592218"})
 
 
 def copy_without_result(desktop):
     desktop.set_clipboard("0.2985")
     _, tire = open_tire_window(desktop)
     tire.click("Command2")
-    box = MessageBox(desktop)
+    box = MessageBox(desktop, TIRE_TITLE)
     assert "还没有计算结果" in box.text(), box.text()
     expect("the clipboard", desktop.clipboard, "0.2985")
     box.dismiss()

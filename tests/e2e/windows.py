@@ -6,12 +6,14 @@ from desktop import expect, has_focus, text, wait_for
 MAIN_TITLE = "电动汽车驱动系统计算器"
 TIRE_TITLE = "轮胎半径计算"
 
-# A small car at 60 km/h and what the calculator makes of it.
-WORKED_RUN = {"Text1": "1", "Text2": "8", "Text3": "0.3", "Text4": "60", "Text5": "0.9",
-              "Text6": "1500", "Text7": "0.015", "Text8": "0.3", "Text9": "1500",
-              "Text10": "1700", "Text11": "200"}
-WORKED_RESULTS = {"Label1": "4244.03183023873", "Label12": "6.49468085106383",
-                  "Label28": "32.7845476238428"}
+# A two-speed compact car at 72 km/h, in twelve different figures so that two
+# fields fed into each other's inputs would change the results, and what an
+# independent step-by-step evaluation of the textbook formulas makes of it.
+WORKED_RUN = {"Text1": "1.2", "Text2": "7.8", "Text3": "0.315", "Text4": "72", "Text5": "0.92",
+              "Text6": "1620", "Text7": "0.012", "Text8": "0.32", "Text9": "1480",
+              "Text10": "1760", "Text11": "230", "Text12": "25"}
+WORKED_RESULTS = {"Label1": "5674.87684729064", "Label12": "8.58297813135984",
+                  "Label28": "41.5936346102543"}
 
 
 class Form:
@@ -111,10 +113,11 @@ class TireRadiusForm(Form):
 
 
 class MessageBox:
-    """The message box in which the program says what it could not do."""
+    """The message box in which the program says what it could not do, titled
+    as the window it stands over."""
 
-    def __init__(self, desktop):
-        self.window = desktop.window(MAIN_TITLE, alert=True)
+    def __init__(self, desktop, title=MAIN_TITLE):
+        self.window = desktop.window(title, alert=True)
 
     def text(self):
         return self.window.find("label").name

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary DESTDIR and checks that every file lands where the
 # desktops look for it (menus, icon theme, software centres), under one
 # application id.
@@ -18,6 +20,10 @@ expect "share/applications/$id.desktop"
 expect "share/metainfo/$id.metainfo.xml"
 expect "share/icons/hicolor/48x48/apps/$id.png"
 expect "share/icons/hicolor/scalable/apps/$id.svg"
+expect share/man/man1/evdrive.1.gz
+expect share/man/zh_CN/man1/evdrive.1.gz
+expect share/doc/evdrive/changelog.gz
+expect share/doc/evdrive/copyright
 
 [ -x "$root/usr/bin/evdrive" ] || { echo "bin/evdrive is not executable" >&2; exit 1; }
 file "$root/usr/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' ||
@@ -31,5 +37,5 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
 
 # Nothing else is installed.
 count=$(find "$root" -type f | wc -l)
-[ "$count" -eq 5 ] || { echo "expected 5 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
+[ "$count" -eq 9 ] || { echo "expected 9 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
 echo "installed: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the generated Windows resource script and reads the version
 # information back from the compiled resource.
 # Usage: check_windows_resource.sh RC_FILE DISPLAY_VERSION

@@ -1,4 +1,5 @@
 #include "app/app_info.h"
+#include "ui/interface_faces.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&toolkitTexts);
     }
 
+    evdrive::useInterfaceFaces();
     // The program ends when its last window closes, the tire window included.
     evdrive::MainForm window(displayName, QString::fromUtf8(evdrive::appinfo::contact));
     window.show();

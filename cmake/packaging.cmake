@@ -60,6 +60,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "evdrive maintainers <${EVDRIVE_CONTACT_EMAI
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time rather than linked: the Song-style face the fields are set
-# in, the SVG icon engine and the toolkit's Chinese texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, libqt6svg6, qt6-translations-l10n")
+# in and the toolkit's Chinese texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n")
 include(CPack)

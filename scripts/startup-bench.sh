@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time and memory of evdrive against a bare Qt window of the same size,
-# the floor that the toolkit sets. Builds nothing: it runs the programs that
+# Start-up time and memory of evdrive against two floors of the same size: a
+# bare Qt window, the floor that the toolkit sets, and one that shows a single
+# Chinese label, the floor of drawing Chinese text at all. Builds nothing: it runs the programs that
 # ./test or ./run built in build/ (or in BUILD_DIR), alternating, on a virtual X
 # display of its own with a session bus as a desktop has, and prints the
 # medians and their ratios.
@@ -12,7 +13,7 @@ build=${BUILD_DIR:-$root/build}
 runs=${1:-21}
 
 program=$build/app/evdrive
-reference=$build/bench/startup/evdrive_bare_window
+reference=$build/bench/startup/evdrive_floor_window
 for file in "$program" "$reference"; do
     [ -x "$file" ] || { echo "Missing $file: build it with ./run or ./test first." >&2; exit 1; }
 done
@@ -49,4 +50,4 @@ echo "$(nproc) × $cpu; Qt on xcb under Xvfb"
 unset WAYLAND_DISPLAY SESSION_MANAGER
 DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime \
     dbus-run-session -- /usr/bin/python3 "$root/bench/startup/measure_startup.py" \
-    --runs "$runs" "$program" "$reference" 2> >(grep -v 'Failed to set fd limit' >&2)
+    --runs "$runs" "$program" "$reference" "$reference --chinese-label" 2> >(grep -v 'Failed to set fd limit' >&2)

@@ -1,23 +1,10 @@
 #include "ui/form.h"
 
-#include <QFont>
 #include <QFrame>
 #include <QPushButton>
 
 namespace evdrive {
 namespace {
-
-// The classic Song face. Few Linux machines have it, so Song-style CJK faces
-// follow; the Ming face comes first for its half-width Latin letters and
-// digits, which the captions' widths count on ("mm" in 17 pixels).
-QFont songFont(qreal pointSize) {
-    QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                      QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Serif CJK SC")});
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Normal);
-    return font;
-}
 
 QWidget* createControl(QWidget* window, const Control& control) {
     const QString text = QString::fromUtf8(control.text);
@@ -26,17 +13,13 @@ QWidget* createControl(QWidget* window, const Control& control) {
         return new QLabel(text, window);
     case ControlKind::Field: {
         auto* field = new QLineEdit(text, window);
-        field->setFont(songFont(15.75));
         // Figures are typed half-width; an input method would type full-width
         // digits that no number reading accepts.
         field->setAttribute(Qt::WA_InputMethodEnabled, false);
         return field;
     }
-    case ControlKind::Result: {
-        auto* result = new ResultLabel(window);
-        result->setFont(songFont(15.75));
-        return result;
-    }
+    case ControlKind::Result:
+        return new ResultLabel(window);
     case ControlKind::Button: {
         auto* button = new QPushButton(text, window);
         // Enter presses a button that has the focus; no button is the default.
@@ -60,7 +43,6 @@ QWidget* createControl(QWidget* window, const Control& control) {
 void buildControls(QWidget* window, QSize clientSize, std::span<const Control> controls,
                    std::span<const char* const> focusOrder) {
     window->setFixedSize(clientSize);
-    window->setFont(songFont(9));
     for (const Control& control : controls) {
         QWidget* widget = createControl(window, control);
         widget->setObjectName(QLatin1StringView(control.name));

@@ -110,7 +110,7 @@ MainForm::MainForm(const QString& title, const QString& contact, QWidget* parent
     : QWidget(parent)
     , form_(this, mainForm) {
     setWindowTitle(title);
-    setWindowIcon(loadWindowIcon(QStringLiteral("evdrive")));
+    setWindowIcon(programIcon());
     form_.control<QLabel>("Label9")->setText(contact);
     connect(form_.control<QPushButton>("Command1"), &QPushButton::clicked, this,
             &MainForm::calculate);

@@ -65,7 +65,7 @@ TireRadiusForm::TireRadiusForm(QWidget* parent)
     , form_(this, tireForm)
     , radius_(form_.control<ResultLabel>("Label3")) {
     setWindowTitle(QStringLiteral("轮胎半径计算"));
-    setWindowIcon(loadWindowIcon(QStringLiteral("tire")));
+    setWindowIcon(tireIcon());
     connect(form_.control<QPushButton>("Command1"), &QPushButton::clicked, this,
             &TireRadiusForm::calculate);
     connect(form_.control<QPushButton>("Command2"), &QPushButton::clicked, this,

@@ -1,11 +1,31 @@
 #include "ui/window_icon.h"
 
-namespace evdrive {
+#include "resources/icon_pixels.h"
 
-QIcon loadWindowIcon(const QString& baseName) {
-    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(baseName));
-    icon.addFile(QStringLiteral(":/icons/%1.png").arg(baseName), QSize(48, 48));
+#include <QImage>
+#include <QPixmap>
+
+namespace evdrive {
+namespace {
+
+QIcon fromImages(const std::array<IconImage, std::size(iconSizes)>& images) {
+    QIcon icon;
+    for (const IconImage& image : images) {
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.pixels), image.size,
+                                      image.size, QImage::Format_ARGB32_Premultiplied)));
+    }
     return icon;
+}
+
+} // namespace
+
+QIcon programIcon() {
+    return fromImages(programIconImages);
+}
+
+QIcon tireIcon() {
+    return fromImages(tireIconImages);
 }
 
 } // namespace evdrive

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QIcon>
-#include <QString>
 
 namespace evdrive {
 
-// Loads a window icon drawn as SVG, with its 48-pixel bitmap for the sizes it
-// was drawn for; the SVG keeps it sharp on high-density screens.
-QIcon loadWindowIcon(const QString& baseName);
+// The window icons, from pixels rendered when the program was built: no
+// image decoder or SVG renderer is loaded for them before the first frame.
+QIcon programIcon();
+QIcon tireIcon();
 
 } // namespace evdrive

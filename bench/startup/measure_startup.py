@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Start-up time and resident memory of a program against a reference one.
+"""Start-up time and resident memory of a program against reference ones.
 
-Runs the two programs in turn, A B A B ..., on the X display named by DISPLAY,
+Runs the programs in turn, A B C A B C ..., on the X display named by DISPLAY,
 which must have a black root window (Xvfb -br) and no window manager. A run
 lasts from just before the process is started until its top-level window is
 mapped and drawn: the X server reports the MapNotify, then a pixel at the
@@ -15,6 +15,7 @@ read from /proc at that moment. Uses python3-xlib (Debian's python3).
 import argparse
 import os
 import select
+import shlex
 import statistics
 import subprocess
 import sys
@@ -82,12 +83,12 @@ def resident_kib(pid):
     return tuple(values[key] for key in wanted)
 
 
-def measure(conn, root, program):
+def measure(conn, root, command):
     """Seconds until the window is drawn, and the memory then."""
     while conn.pending_events():
         conn.next_event()
     start = time.perf_counter()
-    process = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         deadline = start + TIMEOUT
         window = wait_for_map(conn, root, deadline)
@@ -105,16 +106,20 @@ def summary(name, runs):
     times = [run[0] * 1000 for run in runs]
     rss, anon, file = ([run[1][i] / 1024 for run in runs] for i in range(3))
     size = "%d × %d" % runs[0][2]
-    print("%-22s %9s %7.1f ms (%.1f–%.1f)  RSS %6.1f MiB (anon %5.1f, file %5.1f)" % (
+    print("%-36s %9s %7.1f ms (%.1f–%.1f)  RSS %6.1f MiB (anon %5.1f, file %5.1f)" % (
         name, size, statistics.median(times), min(times), max(times),
         statistics.median(rss), statistics.median(anon), statistics.median(file)))
     return statistics.median(times), statistics.median(rss)
 
 
+def name(command):
+    return " ".join([os.path.basename(command[0])] + command[1:])
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("program", help="the program measured (A)")
-    parser.add_argument("reference", help="the reference program (B)")
+    parser.add_argument("program", help="the command measured")
+    parser.add_argument("references", nargs="+", help="the reference commands")
     parser.add_argument("--runs", type=int, default=21, help="timed runs of each (default 21)")
     args = parser.parse_args()
 
@@ -123,20 +128,20 @@ def main():
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
     conn.sync()
 
-    programs = (args.program, args.reference)
-    # An untimed run of each first, so that both find their files in the page cache.
-    for program in programs:
-        measure(conn, root, program)
-    results = {program: [] for program in programs}
+    commands = [shlex.split(command) for command in [args.program] + args.references]
+    # An untimed run of each first, so that all find their files in the page cache.
+    for command in commands:
+        measure(conn, root, command)
+    results = [[] for _ in commands]
     for _ in range(args.runs):
-        for program in programs:
-            results[program].append(measure(conn, root, program))
+        for command, runs in zip(commands, results):
+            runs.append(measure(conn, root, command))
 
     print("%d runs of each, alternating; medians (min–max)" % args.runs)
-    time_a, rss_a = summary(os.path.basename(args.program), results[args.program])
-    time_b, rss_b = summary(os.path.basename(args.reference), results[args.reference])
-    print("ratio: start-up %.2f ×, memory %.2f × (goal: at most 1.10 × each)" % (
-        time_a / time_b, rss_a / rss_b))
+    medians = [summary(name(command), runs) for command, runs in zip(commands, results)]
+    for command, (time_b, rss_b) in zip(commands[1:], medians[1:]):
+        print("against %s: start-up %.2f ×, memory %.2f ×" % (
+            name(command), medians[0][0] / time_b, medians[0][1] / rss_b))
 
 
 if __name__ == "__main__":

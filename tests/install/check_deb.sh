@@ -19,7 +19,7 @@ fail() { echo "$1" >&2; exit 1; }
 [ "$(field Version)" = "$version" ] || fail "Version is $(field Version)"
 [[ "$(field Maintainer)" == *"<$contact>"* ]] || fail "Maintainer is $(field Maintainer)"
 depends=$(field Depends)
-for package in libqt6widgets6 libstdc++6 fonts-arphic-uming libqt6svg6 qt6-translations-l10n; do
+for package in libqt6widgets6 libstdc++6 fonts-arphic-uming qt6-translations-l10n; do
     [[ "$depends" == *"$package"* ]] || fail "Depends lacks $package: $depends"
 done
 # A CMake list in the description shows up as a ";" opening each line.

@@ -1,5 +1,6 @@
 #include "tests/monkey/monkey.h"
 #include "tests/monkey/window_checks.h"
+#include "ui/interface_faces.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -44,6 +45,7 @@ QString givenSeed(const QStringList& arguments) {
 int main(int argc, char* argv[]) {
     toolkitOutput = qInstallMessageHandler(dropPlatformLimits);
     QApplication app(argc, argv);
+    evdrive::useInterfaceFaces();
     const QString given = givenSeed(QApplication::arguments());
     const bool replay = QApplication::arguments().contains(u"--list");
     bool ok = true;

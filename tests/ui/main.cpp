@@ -1,5 +1,6 @@
 #include "tests/ui/main_window_test.h"
 #include "tests/ui/tire_window_test.h"
+#include "ui/interface_faces.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,6 +12,7 @@
 // arguments go to Qt Test as usual.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    evdrive::useInterfaceFaces();
     std::vector<std::unique_ptr<QObject>> suites;
     suites.push_back(std::make_unique<evdrive::test::MainFormTest>());
     suites.push_back(std::make_unique<evdrive::test::TireRadiusFormTest>());

@@ -11,6 +11,7 @@ namespace evdrive {
 enum class FailureCause {
     EmptyField,        // a field holds nothing but blanks
     NotANumber,        // a field holds text that is not a number
+    FullWidthDigits,   // not a number either, for its digits are full-width ("１２")
     NumberBeyondRange, // a field holds a number beyond the double range
     ZeroDivisor,       // a non-zero value divided by a zero one
     InvalidStep,       // zero divided by zero, or another step without a value

@@ -4,6 +4,22 @@
 #include <limits>
 
 namespace evdrive {
+namespace {
+
+// The full-width digits U+FF10 to U+FF19, which a Chinese input method types,
+// are EF BC 90 to EF BC 99 in UTF-8.
+bool hasFullWidthDigit(std::string_view text) {
+    for (std::size_t at = text.find("\xEF\xBC");
+         at != std::string_view::npos && at + 2 < text.size(); at = text.find("\xEF\xBC", at + 1)) {
+        if (static_cast<unsigned char>(text[at + 2]) >= 0x90 &&
+            static_cast<unsigned char>(text[at + 2]) <= 0x99) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 Checked atan(Checked x) {
     return {x.steps_, std::atan(x.value_), x.inputs_};
@@ -50,7 +66,10 @@ Checked CheckedSteps::readStrict(std::string_view text, std::size_t input) {
     }
     const bool blank = text.find_first_not_of(" \t") == std::string_view::npos;
     return fail(CalcError::TypeMismatch,
-                blank ? FailureCause::EmptyField : FailureCause::NotANumber, bit);
+                blank                     ? FailureCause::EmptyField
+                : hasFullWidthDigit(text) ? FailureCause::FullWidthDigits
+                                          : FailureCause::NotANumber,
+                bit);
 }
 
 Checked CheckedSteps::readLenient(std::string_view text, std::size_t input) {

@@ -36,6 +36,8 @@ QString whatIsWrong(FailureCause cause, const QString& names, bool oneInput) {
         return QStringLiteral("%1为空。").arg(names);
     case FailureCause::NotANumber:
         return QStringLiteral("%1中不是一个数。").arg(names);
+    case FailureCause::FullWidthDigits:
+        return QStringLiteral("%1中不是一个数：其中的数字是全角字符（如“１２”）。").arg(names);
     case FailureCause::NumberBeyondRange:
         return QStringLiteral("%1中的数超出了可计算的范围（约 ±1.8E+308）。").arg(names);
     case FailureCause::ZeroDivisor:
@@ -59,7 +61,10 @@ QString describeFailure(CalcError kind, FailureCause cause, const QList<NamedInp
     const QString names = quotedNames(blamed);
     const bool oneInput = blamed.size() == 1;
     const QString advice =
-        oneInput && cause != FailureCause::SineBeyondOne
+        cause == FailureCause::FullWidthDigits
+            ? QStringLiteral("请切换到半角（英文）输入，用半角数字和半角“.”输入%1。")
+                  .arg(blamed.front().hint)
+        : oneInput && cause != FailureCause::SineBeyondOne
             ? QStringLiteral("请输入%1。小数点请用半角“.”，也可写成 1.5e3 这样的指数形式。")
                   .arg(blamed.front().hint)
             : QStringLiteral("请检查%1的数量级和单位。").arg(names);

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include "ui/pasted_first_line.h"
+
 #include <QFrame>
 #include <QPushButton>
 
@@ -13,6 +15,7 @@ QWidget* createControl(QWidget* window, const Control& control) {
         return new QLabel(text, window);
     case ControlKind::Field: {
         auto* field = new QLineEdit(text, window);
+        field->setValidator(new PastedFirstLine(field));
         // Figures are typed half-width; an input method would type full-width
         // digits that no number reading accepts.
         field->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -1,6 +1,8 @@
 #include "ui/result_label.h"
 
-#include <QEvent>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -15,42 +17,89 @@ ResultLabel::ResultLabel(QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Base, QColor(0x80, 0xFF, 0x80));
     setPalette(colours);
+    // A dragged or word selection would take a fragment of the number.
+    connect(this, &QLineEdit::selectionChanged, this, [this] {
+        if (hasSelectedText() && selectedText() != text()) {
+            selectAll();
+        }
+    });
 }
 
 void ResultLabel::setResult(const QString& result) {
-    result_ = result;
-    // A screen reader reads the whole result, whatever the control shows of it.
+    setText(result);
+    setToolTip(result);
     setAccessibleName(result);
-    showResult();
 }
 
-void ResultLabel::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
-    showResult();
+ShownResult ResultLabel::shown() const {
+    const QFontMetrics metrics = fontMetrics();
+    const int room = textArea().width();
+    return fitResult(text(),
+                     [&](const QString& form) { return metrics.horizontalAdvance(form) <= room; });
 }
 
-void ResultLabel::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    showResult();
+// The line edit's own text area, less the margin it keeps on either side of its text.
+QRect ResultLabel::textArea() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .adjusted(2, 0, -2, 0);
 }
 
-void ResultLabel::changeEvent(QEvent* event) {
-    QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        showResult();
+void ResultLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    const ShownResult form = shown();
+    if (form.text.isEmpty()) {
+        return;
+    }
+    const QRect area = textArea();
+    const QFontMetrics metrics = fontMetrics();
+    const bool selected = hasSelectedText();
+    if (selected) {
+        painter.fillRect(
+            QRect(area.left(), area.top(), metrics.horizontalAdvance(form.text), area.height()),
+            palette().color(QPalette::Highlight));
+    }
+    const QColor ink = palette().color(selected ? QPalette::HighlightedText : QPalette::Text);
+
+    // Left to right: the digits kept, the last of them fading out, the exponent.
+    const qsizetype faded = form.fadedCharacter;
+    const QString pieces[] = {
+        faded < 0 ? form.text : form.text.first(faded),
+        faded < 0 ? QString() : form.text.sliced(faded, 1),
+        faded < 0 ? QString() : form.text.sliced(faded + 1),
+    };
+    QRect piece = area;
+    for (int i = 0; i < 3; ++i) {
+        piece.setWidth(metrics.horizontalAdvance(pieces[i]));
+        if (i == 1) {
+            QLinearGradient fade(piece.topLeft(), piece.topRight());
+            fade.setColorAt(0, ink);
+            fade.setColorAt(1, QColor(ink.red(), ink.green(), ink.blue(), 40));
+            painter.setPen(QPen(QBrush(fade), 1));
+        } else {
+            painter.setPen(ink);
+        }
+        painter.drawText(piece, Qt::AlignLeft | Qt::AlignVCenter, pieces[i]);
+        piece.moveLeft(piece.right() + 1);
     }
 }
 
-void ResultLabel::showResult() {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    // QLineEdit keeps a margin of 2 pixels on either side of its text.
-    const int room =
-        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() - 4;
-    const QString elided = fontMetrics().elidedText(result_, Qt::ElideRight, room);
-    setText(hasFocus() ? result_ : elided);
-    setCursorPosition(0);
-    setToolTip(elided == result_ ? QString() : result_);
+// Copying takes the whole result, selected or not; an empty result copies
+// nothing, so the clipboard keeps what the user put there.
+void ResultLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) && !text().isEmpty()) {
+        selectAll();
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// A double-click takes the whole number, not the digits on one side of its point.
+void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    selectAll();
 }
 
 } // namespace evdrive

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ui/result_text.h"
+
 #include <QLineEdit>
 
 namespace evdrive {
 
-// Shows a result on a green background. A result wider than the control is
-// elided with "…" and carried whole in the tooltip; a click shows it whole,
-// to be selected and copied. The user cannot edit it.
+// Shows a result on a green background. The control holds the whole result:
+// its tooltip, a screen reader and every way of copying get all of it, and
+// what is selected is always all of it. It draws the longest form of the
+// result that fits, the last digit kept fading out where digits were given up.
+// The user cannot edit it.
 class ResultLabel : public QLineEdit {
     Q_OBJECT
 
@@ -15,17 +19,18 @@ class ResultLabel : public QLineEdit {
 
     // An empty result clears the control.
     void setResult(const QString& result);
-    QString result() const { return result_; }
+    QString result() const { return text(); }
+
+    // What the control draws of the result.
+    ShownResult shown() const;
 
   protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    void showResult();
-
-    QString result_;
+    QRect textArea() const;
 };
 
 } // namespace evdrive

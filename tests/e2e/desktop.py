@@ -185,8 +185,9 @@ class Desktop:
         self._teardown.callback(_stop, self.program)
 
     def run(self, *command):
+        # Decoded by hand: text mode would turn a "\r\n" on the clipboard into "\n".
         return subprocess.run(command, env=self.env, check=True, capture_output=True,
-                              text=True, timeout=DEADLINE).stdout
+                              timeout=DEADLINE).stdout.decode()
 
     def xdotool(self, *arguments):
         return self.run("xdotool", *arguments)

@@ -18,10 +18,6 @@ def worked_run_by_keyboard(desktop):
     # Past the tire button the focus is back on the start button.
     desktop.key("Tab", "Tab", "Return")
     form.expect_results(WORKED_RESULTS)
-    for label, result in WORKED_RESULTS.items():
-        shown = form.shown(label)
-        assert shown.endswith("…") and result.startswith(shown[:-1]), \
-            f"{label} shows {shown!r} of {result!r}"
     assert desktop.window_count(MAIN_TITLE, alert=True) == 0, "a message box after a good run"
 
 

@@ -61,11 +61,8 @@ class Form:
         return self.window.find("text", description=self.results[label])
 
     def result(self, label):
-        """The whole result, which a screen reader gets even where the label elides it."""
+        """The whole result, which a screen reader gets even where the label shortens it."""
         return self._result(label).name
-
-    def shown(self, label):
-        return text(self._result(label))
 
     def expect_results(self, results):
         for label, expected in results.items():

@@ -18,9 +18,9 @@ class MainFormTest : public QObject {
     void failureNamesKindAndField();
     void emptyFieldIsNamed_data();
     void emptyFieldIsNamed();
-    void longResultIsElidedWithTheWholeTextInItsTooltip();
+    void resultShowsItsLongestFittingForm_data();
+    void resultShowsItsLongestFittingForm();
     void screenReaderHearsCaptionsAndWholeResults();
-    void clickedResultShowsTheWholeTextForCopying();
     void focusStartsOnStartButtonAndTabsThroughTheFields();
     void enterOnFocusedStartButtonCalculates();
     void tireButtonOpensOneWindow();

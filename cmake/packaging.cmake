@@ -6,7 +6,7 @@
 
 # One manual page per installed program, in English and Simplified Chinese:
 # doc/man/NAME.1.in and doc/man/zh_CN/NAME.1.in.
-set(EVDRIVE_MAN_PAGES evdrive)
+set(EVDRIVE_MAN_PAGES evdrive evdrive-batch)
 set(EVDRIVE_MAN_LANGUAGES "" zh_CN)
 
 set(doc_dir "${PROJECT_BINARY_DIR}/doc")

@@ -26,7 +26,7 @@ done
 ! grep -q '^ ;' <<<"$(field Description)" || fail "the description is a joined list: $(field Description)"
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/evdrive "./usr/share/applications/$id.desktop" \
+for path in ./usr/bin/evdrive ./usr/bin/evdrive-batch "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
     grep -qx "$path" <<<"$files" || fail "the package lacks $path"

@@ -16,16 +16,21 @@ expect() {
     [ -f "$root/usr/$1" ] || { echo "missing: /usr/$1" >&2; exit 1; }
 }
 expect bin/evdrive
+expect bin/evdrive-batch
 expect "share/applications/$id.desktop"
 expect "share/metainfo/$id.metainfo.xml"
 expect "share/icons/hicolor/48x48/apps/$id.png"
 expect "share/icons/hicolor/scalable/apps/$id.svg"
 expect share/man/man1/evdrive.1.gz
 expect share/man/zh_CN/man1/evdrive.1.gz
+expect share/man/man1/evdrive-batch.1.gz
+expect share/man/zh_CN/man1/evdrive-batch.1.gz
 expect share/doc/evdrive/changelog.gz
 expect share/doc/evdrive/copyright
 
-[ -x "$root/usr/bin/evdrive" ] || { echo "bin/evdrive is not executable" >&2; exit 1; }
+for program in evdrive evdrive-batch; do
+    [ -x "$root/usr/bin/$program" ] || { echo "bin/$program is not executable" >&2; exit 1; }
+done
 file "$root/usr/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' ||
     { echo "the hicolor 48x48 icon is not 48 x 48 pixels" >&2; exit 1; }
 # The entry, the component and the icon must name each other.
@@ -37,5 +42,5 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
 
 # Nothing else is installed.
 count=$(find "$root" -type f | wc -l)
-[ "$count" -eq 9 ] || { echo "expected 9 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
+[ "$count" -eq 12 ] || { echo "expected 12 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
 echo "installed: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdio>
+#include <span>
+#include <string_view>
+
+namespace evdrive::batch {
+
+inline constexpr int exitSuccess = 0;   // failed calculations included
+inline constexpr int exitIoFailure = 1; // reading the table or writing the output failed
+inline constexpr int exitBadInput = 2;  // a malformed table or a bad argument
+
+struct Streams {
+    std::FILE* in;
+    std::FILE* out;
+    std::FILE* err;
+};
+
+// The whole of evdrive-batch: args are the command line after the program's
+// name. Returns the exit status.
+int runCommand(std::span<const std::string_view> args, std::string_view version,
+               const Streams& streams);
+
+} // namespace evdrive::batch

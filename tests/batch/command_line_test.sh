@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the built evdrive-batch as a user would: a table from a file, a sweep,
+# a malformed table, a full disk, and checks its streams and exit statuses.
+# Usage: command_line_test.sh EVDRIVE_BATCH VERSION
+set -uo pipefail
+batch=$1 version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "$1" >&2; exit 1; }
+# expect STATUS COMMAND...: runs the command, its output in $work/out and $work/err.
+expect() {
+    local want=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err"
+    local status=$?
+    [ "$status" -eq "$want" ] || fail "$* exited with $status, not $want: $(cat "$work/err")"
+}
+
+inputs=gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficiency,grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,motorMaxTorque,requiredGrade
+printf '%s\r\n%s\r\n%s\r\n' "vehicle,$inputs" "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30" \
+    "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30" >"$work/table.csv"
+expect 0 "$batch" "$work/table.csv"
+printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,field" \
+    "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,," \
+    "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,tireRadius" >"$work/expected"
+cmp -s "$work/out" "$work/expected" || fail "the table came out as: $(cat -A "$work/out")"
+[ ! -s "$work/err" ] || fail "a good table wrote to standard error: $(cat "$work/err")"
+
+expect 0 "$batch" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireRadius=0.3 \
+    --set requiredVelocity=60
+[ "$(cut -d, -f2,13 "$work/out" | tr '\n' ' ')" = \
+    "finalDriveRatio,motorRpm 6,3183.02387267905 6.5,3448.27586206897 7,3713.52785145889 7.5,3978.77984084881 8,4244.03183023873 8.5,4509.28381962865 9,4774.53580901857 9.5,5039.78779840849 10,5305.03978779841 " ] ||
+    fail "the sweep came out as: $(cat "$work/out")"
+
+printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"
+expect 2 "$batch" - <"$work/malformed.csv"
+[ "$(wc -l <"$work/out")" -eq 2 ] || fail "not the header and one row before the malformed line: $(cat "$work/out")"
+[ "$(cat "$work/err")" = "evdrive-batch: line 3: 2 cells, more than the header's 1" ] ||
+    fail "the malformed line was reported as: $(cat "$work/err")"
+
+expect 2 "$batch" --sweep finalDriveRatio=6:10:0
+grep -q '^evdrive-batch: --sweep finalDriveRatio=6:10:0: ' "$work/err" || fail "a zero step was reported as: $(cat "$work/err")"
+
+if [ -w /dev/full ]; then
+    "$batch" "$work/table.csv" >/dev/full 2>"$work/err"
+    [ $? -eq 1 ] || fail "writing to a full disk did not exit with 1"
+    grep -q '^evdrive-batch: standard output: ' "$work/err" || fail "a full disk was reported as: $(cat "$work/err")"
+fi
+
+expect 0 "$batch" --version
+[ "$(cat "$work/out")" = "evdrive-batch $version" ] || fail "--version printed $(cat "$work/out")"
+expect 0 "$batch" --help
+grep -q '满载总质量 *kg' "$work/out" || fail "--help does not list the columns with their units"
+echo "evdrive-batch: table, sweep, malformed line, bad argument, full disk, --version, --help"

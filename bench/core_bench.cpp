@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/drivetrain.h"
 #include "core/number_text.h"
 #include "core/tire_radius.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by ./run and ./test: installs the Debian packages the build needs and
 # builds a variant of the project. Sourced, not run.
 

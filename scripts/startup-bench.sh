@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of evdrive against two floors of the same size: a
 # bare Qt window, the floor that the toolkit sets, and one that shows a single
 # Chinese label, the floor of drawing Chinese text at all. Builds nothing: it runs the programs that

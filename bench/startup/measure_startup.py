@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up time and resident memory of a program against reference ones.
 
 Runs the programs in turn, A B C A B C ..., on the X display named by DISPLAY,

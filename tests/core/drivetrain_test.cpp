@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/drivetrain.h"
 #include "tests/core/table_row.h"
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The program in an X server of its own, used the way a person uses it.
 
 Desktop starts a virtual X server, a D-Bus session (which starts the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The worked run and the tire radius under a given locale: numbers are read
 and written with "." whatever the user's language, so the texts never change.
 

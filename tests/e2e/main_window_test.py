@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The calculator window: figures typed in, results read back, failures reported."""
 
 from desktop import expect, has_focus, main

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Results taken away whole by every way of copying, a spreadsheet cell pasted
 into a field, and the window titles as the window manager reads them."""
 

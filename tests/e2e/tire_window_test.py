@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The tire window: a tire size turned into a radius that travels to the
 calculator window through the clipboard."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The calculator's windows as a user meets them: where their controls stand,
 what they are called, and the figures of a known run."""
 

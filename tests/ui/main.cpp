@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tests/ui/main_window_test.h"
 #include "tests/ui/tire_window_test.h"
 #include "ui/interface_faces.h"

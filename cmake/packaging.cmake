@@ -52,7 +52,9 @@ For engineers who size the electric drive of a vehicle: from twelve
 vehicle and drivetrain figures, the motor speed at the required speed,
 the power demand on level road and the steepest grade the motor's
 maximum torque allows; and a tire's rolling radius from its size.
-The interface is in Simplified Chinese.]])
+The interface is in Simplified Chinese. The command evdrive-batch runs
+the same calculation over a CSV table of vehicles and over sweeps of
+their figures.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)

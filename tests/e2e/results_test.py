@@ -59,21 +59,21 @@ def copy_from_context_menu(desktop):
     expect("the clipboard", desktop.clipboard, WHOLE)
 
 
-def copy_after_double_click(desktop):
+def copy_after_clicks(desktop, clicks):
     form = calculated(desktop)
-    # On the digits after the point: a word selection would take those alone.
-    click_result(desktop, form, repeat=2)
+    # A word selection would take the digits on one side of the point alone.
+    click_result(desktop, form, repeat=clicks)
     expect("the selection", lambda: primary_selection(desktop), WHOLE)
     desktop.key("ctrl+c")
     expect("the clipboard", desktop.clipboard, WHOLE)
+
+
+def copy_after_double_click(desktop):
+    copy_after_clicks(desktop, 2)
 
 
 def copy_after_triple_click(desktop):
-    form = calculated(desktop)
-    click_result(desktop, form, repeat=3)
-    expect("the selection", lambda: primary_selection(desktop), WHOLE)
-    desktop.key("ctrl+c")
-    expect("the clipboard", desktop.clipboard, WHOLE)
+    copy_after_clicks(desktop, 3)
 
 
 def pasted_cells_keep_their_first_line(desktop):

@@ -58,21 +58,31 @@ QString whatIsWrong(FailureCause cause, const QString& names, bool oneInput) {
     Q_UNREACHABLE();
 }
 
+// What to do about it: type the one field blamed afresh, or look over the
+// magnitudes and units of all the fields that fed a step.
+QString advice(FailureCause cause, const QList<NamedInput>& blamed, const QString& names) {
+    if (blamed.size() != 1 || cause == FailureCause::SineBeyondOne) {
+        return QStringLiteral("请检查%1的数量级和单位。").arg(names);
+    }
+    const QString& hint = blamed.front().hint;
+    switch (cause) {
+    case FailureCause::FullWidthDigits:
+        return QStringLiteral("请切换到半角（英文）输入，用半角数字和半角“.”输入%1。").arg(hint);
+    case FailureCause::ResultBeyondRange:
+        return QStringLiteral("请检查它的数量级和单位：应输入%1。").arg(hint);
+    default:
+        return QStringLiteral("请输入%1。小数点请用半角“.”，也可写成 1.5e3 这样的指数形式。")
+            .arg(hint);
+    }
+}
+
 } // namespace
 
 QString describeFailure(CalcError kind, FailureCause cause, const QList<NamedInput>& blamed) {
     const QString names = quotedNames(blamed);
-    const bool oneInput = blamed.size() == 1;
-    const QString advice =
-        cause == FailureCause::FullWidthDigits
-            ? QStringLiteral("请切换到半角（英文）输入，用半角数字和半角“.”输入%1。")
-                  .arg(blamed.front().hint)
-        : oneInput && cause != FailureCause::SineBeyondOne
-            ? QStringLiteral("请输入%1。小数点请用半角“.”，也可写成 1.5e3 这样的指数形式。")
-                  .arg(blamed.front().hint)
-            : QStringLiteral("请检查%1的数量级和单位。").arg(names);
     return QStringLiteral("%1：%2\n%3")
-        .arg(kindName(kind), whatIsWrong(cause, names, oneInput), advice);
+        .arg(kindName(kind), whatIsWrong(cause, names, blamed.size() == 1),
+             advice(cause, blamed, names));
 }
 
 void showFailure(QWidget* window, const QString& message) {

@@ -32,21 +32,10 @@ Checked tan(Checked x) {
     return {x.steps_, std::tan(x.value_), x.inputs_};
 }
 
-Checked Checked::step(Step kind, Checked lhs, Checked rhs) {
-    return (lhs.steps_ ? lhs.steps_ : rhs.steps_)->step(kind, lhs, rhs);
-}
-
-Checked CheckedSteps::step(Step kind, Checked lhs, Checked rhs) {
-    if (failed()) {
-        return skipped();
-    }
-    const auto outcome = checkStep(kind, lhs.value_, rhs.value_);
-    if (outcome) {
-        return {this, *outcome, lhs.inputs_ | rhs.inputs_};
-    }
+Checked CheckedSteps::failedStep(Step kind, Checked lhs, Checked rhs, CalcError error) {
     // A zero divisor is to be blamed on what it was computed from. The steps
     // take finite values only, so the one step without a value is 0 / 0.
-    if (outcome.error() == CalcError::DivisionByZero) {
+    if (error == CalcError::DivisionByZero) {
         return fail(CalcError::DivisionByZero, FailureCause::ZeroDivisor, rhs.inputs_);
     }
     if (kind == Step::Divide && rhs.value_ == 0) {

@@ -88,12 +88,25 @@ class CheckedSteps {
   private:
     friend class Checked;
 
-    Checked step(Step kind, Checked lhs, Checked rhs);
+    // Inline, for a formula runs mostly through steps that succeed.
+    Checked step(Step kind, Checked lhs, Checked rhs) {
+        if (failed()) {
+            return skipped();
+        }
+        const auto outcome = checkStep(kind, lhs.value_, rhs.value_);
+        return outcome ? Checked{this, *outcome, lhs.inputs_ | rhs.inputs_}
+                       : failedStep(kind, lhs, rhs, outcome.error());
+    }
+    Checked failedStep(Step kind, Checked lhs, Checked rhs, CalcError error);
     Checked fail(CalcError kind, FailureCause cause, std::uint32_t inputs);
     Checked skipped();
 
     std::optional<Failure> failure_;
 };
+
+inline Checked Checked::step(Step kind, Checked lhs, Checked rhs) {
+    return (lhs.steps_ ? lhs.steps_ : rhs.steps_)->step(kind, lhs, rhs);
+}
 
 // A calculation over the texts of Inputs, whose members are listed in field
 // order when it starts.

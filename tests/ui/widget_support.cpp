@@ -38,10 +38,6 @@ QMessageBox* messageBox(const QWidget* window) {
     return window->findChild<QMessageBox*>();
 }
 
-void dismissMessageBoxes(const QWidget* window) {
-    qDeleteAll(window->findChildren<QMessageBox*>());
-}
-
 QList<TireRadiusForm*> tireWindows() {
     QList<TireRadiusForm*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets()) {

@@ -35,9 +35,8 @@ void typeFields(QWidget* window, const QStringList& texts);
 void click(QWidget* window, const char* button);
 QString result(const QWidget* window, const char* label);
 
-// The message box shown over window, if any, closed by the test instead of the user.
+// The message box shown over window, if any.
 QMessageBox* messageBox(const QWidget* window);
-void dismissMessageBoxes(const QWidget* window);
 
 // The tire windows that are open.
 QList<TireRadiusForm*> tireWindows();

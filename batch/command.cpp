@@ -34,7 +34,7 @@ int print(const Streams& streams, std::string_view text) {
 } // namespace
 
 int runCommand(std::span<const std::string_view> args, std::string_view version,
-               const Streams& streams) {
+               const Streams& streams, std::size_t readSize) {
     const auto options = parseOptions(args);
     if (!options) {
         return report(streams.err, options.error(), exitBadInput);
@@ -55,7 +55,7 @@ int runCommand(std::span<const std::string_view> args, std::string_view version,
     const RunOutcome outcome = runTable(fromFile            ? opened
                                         : fromStandardInput ? streams.in
                                                             : nullptr,
-                                        options->inputs, streams.out);
+                                        options->inputs, streams.out, readSize);
     if (opened) {
         std::fclose(opened);
     }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/record_blocks.h"
+
 #include <cstdio>
 #include <span>
 #include <string_view>
@@ -19,8 +21,8 @@ struct Streams {
 };
 
 // The whole of evdrive-batch: args are the command line after the program's
-// name. Returns the exit status.
+// name; tables are read in pieces of readSize bytes. Returns the exit status.
 int runCommand(std::span<const std::string_view> args, std::string_view version,
-               const Streams& streams);
+               const Streams& streams, std::size_t readSize = defaultReadSize);
 
 } // namespace evdrive::batch

@@ -2,23 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/csv_records.h"
+#include "batch/record_blocks.h"
+
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace evdrive::batch {
 
-inline constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-// Reads CSV (RFC 4180) one record at a time through a fixed buffer, so that
-// memory does not grow with the input. Lines end in LF or CRLF; a CR before
-// anything else is text. A UTF-8 byte-order mark at the start is skipped.
-// A quote inside an unquoted cell, and text after a closing quote, are kept
-// as text: spreadsheets never write them, and a table edited by hand should
-// not be turned away for them. An empty line is no record.
+// Reads a CSV table one record at a time, in blocks of whole records of about
+// readSize bytes, so that memory does not grow with the input. A UTF-8
+// byte-order mark at the start is skipped.
 class CsvReader {
   public:
     enum class Status {
@@ -28,50 +25,27 @@ class CsvReader {
         ReadFailed, // error() tells why
     };
 
-    explicit CsvReader(std::FILE* input);
+    explicit CsvReader(std::FILE* input, std::size_t readSize = defaultReadSize);
 
     Status next();
 
-    // The cells of the record next() has read. Their storage is reused for
-    // the next record.
-    std::span<const std::string> cells() const { return {cells_.data(), cellCount_}; }
+    // The cells of the record next() has read, valid until the next call.
+    std::span<const std::string_view> cells() const { return records_.cells(); }
     // The line the record starts on, from 1; with OpenQuote, the line where
     // the quoted cell opens.
-    std::size_t line() const { return recordLine_; }
+    std::size_t line() const;
     // Whether the record's last line ended in CRLF rather than LF or the end of the input.
-    bool endedInCrlf() const { return endedInCrlf_; }
-    bool hadByteOrderMark() const { return hadByteOrderMark_; }
+    bool endedInCrlf() const { return records_.endedInCrlf(); }
+    bool hadByteOrderMark() const { return blocks_.hadByteOrderMark(); }
     // The errno of a failed read.
-    int error() const { return error_; }
+    int error() const { return blocks_.error(); }
 
   private:
-    static constexpr int endOfInput = -1;
-
-    int peek() {
-        return pos_ < end_ || fill() ? static_cast<unsigned char>(buffer_[pos_]) : endOfInput;
-    }
-    bool fill();
-    std::string& startCell();
-    enum class Stop { Comma, LineEnd, EndOfInput };
-    // Appends the cell's unquoted text up to the comma or line end that it
-    // consumes, or to the end of the input.
-    Stop appendPlain(std::string& cell);
-    // Appends the text of a quoted cell after its opening quote, up to and
-    // including its closing quote; false when the input ends first.
-    bool appendQuoted(std::string& cell);
-
-    std::FILE* input_;
-    std::vector<char> buffer_;
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-    int error_ = 0;
-
-    std::vector<std::string> cells_;
-    std::size_t cellCount_ = 0;
-    std::size_t line_ = 1;
-    std::size_t recordLine_ = 1;
-    bool endedInCrlf_ = false;
-    bool hadByteOrderMark_ = false;
+    std::size_t readSize_;
+    RecordBlocks blocks_;
+    std::optional<TableBlock> block_;
+    CsvRecords records_;
+    std::size_t endLine_ = 1;
 };
 
 } // namespace evdrive::batch

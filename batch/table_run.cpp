@@ -51,11 +51,12 @@ RunOutcome runOptionsOnly(std::span<const InputOption> options, std::FILE* outpu
 
 } // namespace
 
-RunOutcome runTable(std::FILE* input, std::span<const InputOption> options, std::FILE* output) {
+RunOutcome runTable(std::FILE* input, std::span<const InputOption> options, std::FILE* output,
+                    std::size_t readSize) {
     if (!input) {
         return runOptionsOnly(options, output);
     }
-    CsvReader reader(input);
+    CsvReader reader(input, readSize);
     const CsvReader::Status headerStatus = reader.next();
     if (headerStatus == CsvReader::Status::End) {
         return malformed(reader.line(), "the input is empty; a header line is expected");

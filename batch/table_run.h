@@ -3,6 +3,7 @@
 #pragma once
 
 #include "batch/options.h"
+#include "batch/record_blocks.h"
 
 #include <cstdio>
 #include <span>
@@ -21,8 +22,9 @@ struct RunOutcome {
     std::string message; // what went wrong, "line 7: …" for a malformed line
 };
 
-// Streams the table from input, or the one the options make when input is
-// null, to output with the results of each row.
-RunOutcome runTable(std::FILE* input, std::span<const InputOption> options, std::FILE* output);
+// Streams the table from input, read in pieces of readSize bytes, or the one
+// the options make when input is null, to output with the results of each row.
+RunOutcome runTable(std::FILE* input, std::span<const InputOption> options, std::FILE* output,
+                    std::size_t readSize = defaultReadSize);
 
 } // namespace evdrive::batch

@@ -12,8 +12,8 @@ std::string_view textOf(const std::optional<std::string>& result) {
     return result ? std::string_view(*result) : std::string_view();
 }
 
-std::string_view cellOrEmpty(std::span<const std::string> cells, std::size_t column) {
-    return column < cells.size() ? std::string_view(cells[column]) : std::string_view();
+std::string_view cellOrEmpty(std::span<const std::string_view> cells, std::size_t column) {
+    return column < cells.size() ? cells[column] : std::string_view();
 }
 
 } // namespace
@@ -44,7 +44,7 @@ void VehicleRows::writeHeader(std::span<const std::string> header) {
     out_.endRow();
 }
 
-void VehicleRows::writeRecord(std::span<const std::string> cells) {
+void VehicleRows::writeRecord(std::span<const std::string_view> cells) {
     for (std::size_t index = 0; index < inputCount; ++index) {
         inputs_.*inputColumns[index].member = cellOrEmpty(cells, layout_.columnOfInput[index]);
     }
@@ -77,7 +77,7 @@ void VehicleRows::setSweepValue(std::size_t sweep, std::uint64_t k) {
     inputs_.*inputColumns[option.input.index].member = option.sweep->text(k);
 }
 
-void VehicleRows::writeRow(std::span<const std::string> cells) {
+void VehicleRows::writeRow(std::span<const std::string_view> cells) {
     const DrivetrainResults results = computeDrivetrain(inputs_);
     for (std::size_t column = 0; column < layout_.inputOfColumn.size(); ++column) {
         const std::size_t index = layout_.inputOfColumn[column];

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace evdrive::batch {
@@ -22,11 +23,11 @@ class VehicleRows {
     VehicleRows(const TableLayout& layout, std::span<const InputOption> options, CsvWriter& out);
 
     void writeHeader(std::span<const std::string> header);
-    void writeRecord(std::span<const std::string> cells);
+    void writeRecord(std::span<const std::string_view> cells);
 
   private:
     void setSweepValue(std::size_t sweep, std::uint64_t k);
-    void writeRow(std::span<const std::string> cells);
+    void writeRow(std::span<const std::string_view> cells);
 
     const TableLayout& layout_;
     std::span<const InputOption> options_;

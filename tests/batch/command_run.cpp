@@ -28,13 +28,14 @@ std::string contents(std::FILE* file) {
 
 } // namespace
 
-CommandRun runBatch(const std::vector<std::string_view>& args, std::string_view input) {
+CommandRun runBatch(const std::vector<std::string_view>& args, std::string_view input,
+                    std::size_t readSize) {
     const File in = temporaryFile();
     const File out = temporaryFile();
     const File err = temporaryFile();
     std::fwrite(input.data(), 1, input.size(), in.get());
     std::rewind(in.get());
-    const int status = runCommand(args, "3.00.0001", {in.get(), out.get(), err.get()});
+    const int status = runCommand(args, "3.00.0001", {in.get(), out.get(), err.get()}, readSize);
     return {contents(out.get()), contents(err.get()), status};
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/record_blocks.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +16,9 @@ struct CommandRun {
     int status;
 };
 
-// Runs evdrive-batch in this process with the given arguments and standard input.
-CommandRun runBatch(const std::vector<std::string_view>& args, std::string_view input);
+// Runs evdrive-batch in this process with the given arguments and standard
+// input, read in pieces of readSize bytes.
+CommandRun runBatch(const std::vector<std::string_view>& args, std::string_view input,
+                    std::size_t readSize = defaultReadSize);
 
 } // namespace evdrive::batch

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/record_blocks.h"
 #include "tests/batch/command_run.h"
 #include "tests/core/table_row.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace evdrive::batch {
@@ -22,11 +24,14 @@ struct CommandCase {
     int status = 0;
 };
 
-class BatchCommand : public testing::TestWithParam<CommandCase> {};
+// Each table is read in pieces of the default size and of a few bytes, so
+// that pieces end inside cells, quotes, doubled quotes, CRLFs and the
+// byte-order mark: where they end must never matter.
+class BatchCommand : public testing::TestWithParam<std::tuple<CommandCase, std::size_t>> {};
 
 TEST_P(BatchCommand, WritesTheTableAndReports) {
-    const CommandCase& row = GetParam();
-    const CommandRun run = runBatch(row.args, row.input);
+    const auto& [row, readSize] = GetParam();
+    const CommandRun run = runBatch(row.args, row.input, readSize);
     EXPECT_EQ(run.out, row.out);
     EXPECT_EQ(run.err, row.err);
     EXPECT_EQ(run.status, row.status);
@@ -46,194 +51,204 @@ const std::string captionHeader = "变速器速比,驱动桥速比,轮胎滚动�
                                   "满载总质量,滚动阻力系数,空气阻力系数,车身高度,车身宽度,"
                                   "电机最大转矩,爬坡度需求";
 
-const auto name = [](const auto& info) { return std::string(info.param.name); };
+const auto readSizes = testing::Values(defaultReadSize, 1, 2, 3, 7);
 
-INSTANTIATE_TEST_SUITE_P(
-    Tables, BatchCommand,
-    testing::Values(
-        CommandCase{"WorkedRunInReversedColumnOrder",
-                    {},
-                    reversedHeader + "\n30,200,1700,1500,0.3,0.015,1500,0.9, 60 ,0.3,8,1\n",
-                    reversedHeader + "," + results +
-                        "\n30,200,1700,1500,0.3,0.015,1500,0.9, 60 ,0.3,8,1," + workedResults +
-                        "\n"},
-        CommandCase{"CaptionsHeaderNamesResultsAndBlameInChinese",
-                    {},
-                    captionHeader + "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30\n",
-                    captionHeader + "," + chineseResults +
-                        "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,"
-                        "轮胎滚动半径\n"},
-        CommandCase{"FieldTextsAsTheWindowReadsThem",
-                    {},
-                    "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n",
-                    "requiredVelocity,note," + results + "\n\"1,5\",a" + noVelocity + "\n ,b" +
-                        noVelocity + "\nabc,c" + noVelocity +
-                        "\n1e400,d,,,,Overflow,requiredVelocity\n"},
-        CommandCase{"QuotesCommasAndLineBreaksInAPassThroughCell",
-                    {},
-                    "note,gearRatio\n\"a, \"\"b\"\"\nc\",1\nplain \"quote,1\n",
-                    "note,gearRatio," + results + "\n\"a, \"\"b\"\"\nc\",1" + noVelocity +
-                        "\n\"plain \"\"quote\",1" + noVelocity + "\n"},
-        CommandCase{"ByteOrderMarkKeptAndNotPartOfTheFirstName",
-                    {},
-                    "\xEF\xBB\xBFgearRatio\n1\n",
-                    "\xEF\xBB\xBFgearRatio," + results + "\n1" + noVelocity + "\n"},
-        CommandCase{"CrlfHeaderGivesCrlfOutput",
-                    {},
-                    "gearRatio,note\r\n1,\"x\r\ny\"\r\n2,z",
-                    "gearRatio,note," + results + "\r\n1,\"x\r\ny\"" + noVelocity + "\r\n2,z" +
-                        noVelocity + "\r\n"},
-        CommandCase{"CrNotBeforeLfIsText",
-                    {},
-                    "note,gearRatio\nx\ry,1\n",
-                    "note,gearRatio," + results + "\n\"x\ry\",1" + noVelocity + "\n"},
-        CommandCase{"MissingInputColumnsAndCellsAreEmpty",
-                    {},
-                    "requiredVelocity,gearRatio,note\n60\n",
-                    "requiredVelocity,gearRatio,note," + results +
-                        "\n60,,,,,,TypeMismatch,gearRatio\n"},
-        CommandCase{"EmptyLinesSkippedAQuotedEmptyCellIsARow",
-                    {},
-                    "\ngearRatio\n\n\"\"\r\n\n",
-                    "gearRatio," + results + "\n" + noVelocity + "\n"},
-        CommandCase{"HeaderOnly", {}, "gearRatio\n", "gearRatio," + results + "\n"},
-        CommandCase{"UnknownColumnsPassThroughBlanksAroundNamesAllowed",
-                    {},
-                    "a, gearRatio ,motorRpm\nx,1,y\n",
-                    "a, gearRatio ,motorRpm," + results + "\nx,1,y" + noVelocity + "\n"},
-        CommandCase{"MixedHeaderResultsFollowTheFirstInputColumn",
-                    {},
-                    "note,需求车速,gearRatio\nx,60,1\n",
-                    "note,需求车速,gearRatio," + chineseResults +
-                        "\nx,60,1,,,,TypeMismatch,驱动桥速比\n"},
-        CommandCase{"BlameUsesEachColumnsNaming",
-                    {},
-                    "gearRatio,需求车速\n1,x\n",
-                    "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,需求车速\n"},
-        CommandCase{"SetOverridesItsColumn",
-                    {"--set", "gearRatio=3", "-"},
-                    "gearRatio\n1\n2\n",
-                    "gearRatio," + results + "\n3" + noVelocity + "\n3" + noVelocity + "\n"},
-        CommandCase{"SetOfAnInputWithoutColumnAddsOneNamedAsTheOptionNamesIt",
-                    {"-", "--set=需求车速=60"},
-                    "note\nx\n",
-                    "note,需求车速," + chineseResults + "\nx,60,,,,TypeMismatch,变速器速比\n"},
-        CommandCase{"SweepMultipliesEachRow",
-                    {"--sweep", "gearRatio=1:2:1", "-"},
-                    "note\na\nb\n",
-                    "note,gearRatio," + results + "\na,1" + noVelocity + "\na,2" + noVelocity +
-                        "\nb,1" + noVelocity + "\nb,2" + noVelocity + "\n"},
-        CommandCase{"OptionsAloneMakeAGridTheFirstSweepSlowest",
-                    {"--sweep", "tireRadius=0.3:0.4:0.1", "--set", "requiredVelocity=0",
-                     "--sweep=gearRatio=1:0:-1", "--set", "finalDriveRatio=8"},
-                    "ignored",
-                    "gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficiency,"
-                    "grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,"
-                    "motorMaxTorque,requiredGrade," +
-                        results +
-                        "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,grossMass"
-                        "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,grossMass"
-                        "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,grossMass"
-                        "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,grossMass\n"}),
-    name);
+const auto name = [](const auto& info) {
+    const std::size_t readSize = std::get<1>(info.param);
+    return std::string(std::get<0>(info.param).name) +
+           (readSize == defaultReadSize ? "" : "_ReadBy" + std::to_string(readSize));
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    Rejected, BatchCommand,
-    testing::Values(
-        CommandCase{"UnclosedQuoteAfterRowsWritten",
-                    {},
-                    "note,gearRatio\n\"a\nb\",1\nc,\"2\n3\n",
-                    "note,gearRatio," + results + "\n\"a\nb\",1" + noVelocity + "\n",
-                    "evdrive-batch: line 4: a quoted cell opens here and is never closed\n",
-                    2},
-        CommandCase{"MoreCellsThanTheHeaderStopsThere",
-                    {},
-                    "gearRatio,note\n1\n1,2,3\n4\n",
-                    "gearRatio,note," + results + "\n1," + noVelocity + "\n",
-                    "evdrive-batch: line 3: 3 cells, more than the header's 2\n",
-                    2},
-        CommandCase{"NoInputColumn",
-                    {},
-                    "a,b\n1,2\n",
-                    "",
-                    "evdrive-batch: line 1: the header names none of the twelve inputs, and no "
-                    "--set or --sweep gives one (see --help)\n",
-                    2},
-        CommandCase{"InputNamedTwice",
-                    {},
-                    "\ngearRatio,x,变速器速比\n",
-                    "",
-                    "evdrive-batch: line 2: columns 1 and 3 both hold 变速器速比\n",
-                    2},
-        CommandCase{"EmptyInput",
-                    {},
-                    "",
-                    "",
-                    "evdrive-batch: line 1: the input is empty; a header line is expected\n",
-                    2},
-        CommandCase{"UnknownName",
-                    {"--set", "ratio=1"},
-                    "",
-                    "",
-                    "evdrive-batch: --set ratio=1: no input is named \"ratio\" (see --help)\n",
-                    2},
-        CommandCase{"SetWithoutText",
-                    {"--set=gearRatio"},
-                    "",
-                    "",
-                    "evdrive-batch: --set gearRatio: expected NAME=TEXT\n",
-                    2},
-        CommandCase{"SweepWithoutStep",
-                    {"--sweep", "gearRatio=1:2"},
-                    "",
-                    "",
-                    "evdrive-batch: --sweep gearRatio=1:2: expected FROM:TO:STEP\n",
-                    2},
-        CommandCase{"ZeroStep",
-                    {"--sweep=finalDriveRatio=6:10:0"},
-                    "",
-                    "",
-                    "evdrive-batch: --sweep finalDriveRatio=6:10:0: STEP is zero\n",
-                    2},
-        CommandCase{"StepOfTheWrongSign",
-                    {"--sweep", "finalDriveRatio=6:10:-0.5"},
-                    "",
-                    "",
-                    "evdrive-batch: --sweep finalDriveRatio=6:10:-0.5: STEP leads away from TO\n",
-                    2},
-        CommandCase{"GridBeyondTheRowLimit",
-                    {"--sweep", "gearRatio=1:4000:1", "--sweep", "grossMass=1:4000:1"},
-                    "",
-                    "",
-                    "evdrive-batch: --sweep grossMass=1:4000:1: the sweeps make more than "
-                    "10000000 rows\n",
-                    2},
-        CommandCase{"InputGivenTwice",
-                    {"--set", "gearRatio=1", "--sweep", "变速器速比=1:2:1"},
-                    "",
-                    "",
-                    "evdrive-batch: --sweep 变速器速比=1:2:1: the input is given already by --set "
-                    "gearRatio=1\n",
-                    2},
-        CommandCase{"UnknownOption",
-                    {"--sets", "gearRatio=1"},
-                    "",
-                    "",
-                    "evdrive-batch: --sets: unknown option (see --help)\n",
-                    2},
-        CommandCase{"TwoFiles",
-                    {"a.csv", "b.csv"},
-                    "",
-                    "",
-                    "evdrive-batch: b.csv: only one FILE can be given\n",
-                    2},
-        CommandCase{"MissingFile",
-                    {"/nonexistent/vehicles.csv"},
-                    "",
-                    "",
-                    "evdrive-batch: /nonexistent/vehicles.csv: No such file or directory\n",
-                    2}),
-    name);
+const CommandCase tables[] = {
+    CommandCase{"WorkedRunInReversedColumnOrder",
+                {},
+                reversedHeader + "\n30,200,1700,1500,0.3,0.015,1500,0.9, 60 ,0.3,8,1\n",
+                reversedHeader + "," + results +
+                    "\n30,200,1700,1500,0.3,0.015,1500,0.9, 60 ,0.3,8,1," + workedResults + "\n"},
+    CommandCase{"CaptionsHeaderNamesResultsAndBlameInChinese",
+                {},
+                captionHeader + "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30\n",
+                captionHeader + "," + chineseResults +
+                    "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,"
+                    "轮胎滚动半径\n"},
+    CommandCase{"FieldTextsAsTheWindowReadsThem",
+                {},
+                "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n",
+                "requiredVelocity,note," + results + "\n\"1,5\",a" + noVelocity + "\n ,b" +
+                    noVelocity + "\nabc,c" + noVelocity +
+                    "\n1e400,d,,,,Overflow,requiredVelocity\n"},
+    CommandCase{"QuotesCommasAndLineBreaksInAPassThroughCell",
+                {},
+                "note,gearRatio\n\"a, \"\"b\"\"\nc\",1\nplain \"quote,1\n",
+                "note,gearRatio," + results + "\n\"a, \"\"b\"\"\nc\",1" + noVelocity +
+                    "\n\"plain \"\"quote\",1" + noVelocity + "\n"},
+    CommandCase{"ByteOrderMarkKeptAndNotPartOfTheFirstName",
+                {},
+                "\xEF\xBB\xBFgearRatio\n1\n",
+                "\xEF\xBB\xBFgearRatio," + results + "\n1" + noVelocity + "\n"},
+    CommandCase{"CrlfHeaderGivesCrlfOutput",
+                {},
+                "gearRatio,note\r\n1,\"x\r\ny\"\r\n2,z",
+                "gearRatio,note," + results + "\r\n1,\"x\r\ny\"" + noVelocity + "\r\n2,z" +
+                    noVelocity + "\r\n"},
+    CommandCase{"DoubledQuotesAtACellsEndsTextAfterAClosingQuote",
+                {},
+                "note,gearRatio\r\n\"\"\"a\"\"\",1\r\n\"b\"c \"\"d,1\r\n",
+                "note,gearRatio," + results + "\r\n\"\"\"a\"\"\",1" + noVelocity +
+                    "\r\n\"bc \"\"\"\"d\",1" + noVelocity + "\r\n"},
+    CommandCase{"CrNotBeforeLfIsText",
+                {},
+                "note,gearRatio\nx\ry,1\n",
+                "note,gearRatio," + results + "\n\"x\ry\",1" + noVelocity + "\n"},
+    CommandCase{"MissingInputColumnsAndCellsAreEmpty",
+                {},
+                "requiredVelocity,gearRatio,note\n60\n",
+                "requiredVelocity,gearRatio,note," + results +
+                    "\n60,,,,,,TypeMismatch,gearRatio\n"},
+    CommandCase{"EmptyLinesSkippedAQuotedEmptyCellIsARow",
+                {},
+                "\ngearRatio\n\n\"\"\r\n\n",
+                "gearRatio," + results + "\n" + noVelocity + "\n"},
+    CommandCase{"HeaderOnly", {}, "gearRatio\n", "gearRatio," + results + "\n"},
+    CommandCase{"UnknownColumnsPassThroughBlanksAroundNamesAllowed",
+                {},
+                "a, gearRatio ,motorRpm\nx,1,y\n",
+                "a, gearRatio ,motorRpm," + results + "\nx,1,y" + noVelocity + "\n"},
+    CommandCase{"MixedHeaderResultsFollowTheFirstInputColumn",
+                {},
+                "note,需求车速,gearRatio\nx,60,1\n",
+                "note,需求车速,gearRatio," + chineseResults +
+                    "\nx,60,1,,,,TypeMismatch,驱动桥速比\n"},
+    CommandCase{"BlameUsesEachColumnsNaming",
+                {},
+                "gearRatio,需求车速\n1,x\n",
+                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,需求车速\n"},
+    CommandCase{"SetOverridesItsColumn",
+                {"--set", "gearRatio=3", "-"},
+                "gearRatio\n1\n2\n",
+                "gearRatio," + results + "\n3" + noVelocity + "\n3" + noVelocity + "\n"},
+    CommandCase{"SetOfAnInputWithoutColumnAddsOneNamedAsTheOptionNamesIt",
+                {"-", "--set=需求车速=60"},
+                "note\nx\n",
+                "note,需求车速," + chineseResults + "\nx,60,,,,TypeMismatch,变速器速比\n"},
+    CommandCase{"SweepMultipliesEachRow",
+                {"--sweep", "gearRatio=1:2:1", "-"},
+                "note\na\nb\n",
+                "note,gearRatio," + results + "\na,1" + noVelocity + "\na,2" + noVelocity +
+                    "\nb,1" + noVelocity + "\nb,2" + noVelocity + "\n"},
+    CommandCase{"OptionsAloneMakeAGridTheFirstSweepSlowest",
+                {"--sweep", "tireRadius=0.3:0.4:0.1", "--set", "requiredVelocity=0",
+                 "--sweep=gearRatio=1:0:-1", "--set", "finalDriveRatio=8"},
+                "ignored",
+                "gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficiency,"
+                "grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,"
+                "motorMaxTorque,requiredGrade," +
+                    results +
+                    "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,grossMass"
+                    "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,grossMass"
+                    "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,grossMass"
+                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,grossMass\n"}};
+
+INSTANTIATE_TEST_SUITE_P(Tables, BatchCommand,
+                         testing::Combine(testing::ValuesIn(tables), readSizes), name);
+
+const CommandCase rejected[] = {
+    CommandCase{"UnclosedQuoteAfterRowsWritten",
+                {},
+                "note,gearRatio\n\"a\nb\",1\nc,\"2\n3\n",
+                "note,gearRatio," + results + "\n\"a\nb\",1" + noVelocity + "\n",
+                "evdrive-batch: line 4: a quoted cell opens here and is never closed\n",
+                2},
+    CommandCase{"MoreCellsThanTheHeaderStopsThere",
+                {},
+                "gearRatio,note\n1\n1,2,3\n4\n",
+                "gearRatio,note," + results + "\n1," + noVelocity + "\n",
+                "evdrive-batch: line 3: 3 cells, more than the header's 2\n",
+                2},
+    CommandCase{"NoInputColumn",
+                {},
+                "a,b\n1,2\n",
+                "",
+                "evdrive-batch: line 1: the header names none of the twelve inputs, and no "
+                "--set or --sweep gives one (see --help)\n",
+                2},
+    CommandCase{"InputNamedTwice",
+                {},
+                "\ngearRatio,x,变速器速比\n",
+                "",
+                "evdrive-batch: line 2: columns 1 and 3 both hold 变速器速比\n",
+                2},
+    CommandCase{"EmptyInput",
+                {},
+                "",
+                "",
+                "evdrive-batch: line 1: the input is empty; a header line is expected\n",
+                2},
+    CommandCase{"UnknownName",
+                {"--set", "ratio=1"},
+                "",
+                "",
+                "evdrive-batch: --set ratio=1: no input is named \"ratio\" (see --help)\n",
+                2},
+    CommandCase{"SetWithoutText",
+                {"--set=gearRatio"},
+                "",
+                "",
+                "evdrive-batch: --set gearRatio: expected NAME=TEXT\n",
+                2},
+    CommandCase{"SweepWithoutStep",
+                {"--sweep", "gearRatio=1:2"},
+                "",
+                "",
+                "evdrive-batch: --sweep gearRatio=1:2: expected FROM:TO:STEP\n",
+                2},
+    CommandCase{"ZeroStep",
+                {"--sweep=finalDriveRatio=6:10:0"},
+                "",
+                "",
+                "evdrive-batch: --sweep finalDriveRatio=6:10:0: STEP is zero\n",
+                2},
+    CommandCase{"StepOfTheWrongSign",
+                {"--sweep", "finalDriveRatio=6:10:-0.5"},
+                "",
+                "",
+                "evdrive-batch: --sweep finalDriveRatio=6:10:-0.5: STEP leads away from TO\n",
+                2},
+    CommandCase{"GridBeyondTheRowLimit",
+                {"--sweep", "gearRatio=1:4000:1", "--sweep", "grossMass=1:4000:1"},
+                "",
+                "",
+                "evdrive-batch: --sweep grossMass=1:4000:1: the sweeps make more than "
+                "10000000 rows\n",
+                2},
+    CommandCase{"InputGivenTwice",
+                {"--set", "gearRatio=1", "--sweep", "变速器速比=1:2:1"},
+                "",
+                "",
+                "evdrive-batch: --sweep 变速器速比=1:2:1: the input is given already by --set "
+                "gearRatio=1\n",
+                2},
+    CommandCase{"UnknownOption",
+                {"--sets", "gearRatio=1"},
+                "",
+                "",
+                "evdrive-batch: --sets: unknown option (see --help)\n",
+                2},
+    CommandCase{"TwoFiles",
+                {"a.csv", "b.csv"},
+                "",
+                "",
+                "evdrive-batch: b.csv: only one FILE can be given\n",
+                2},
+    CommandCase{"MissingFile",
+                {"/nonexistent/vehicles.csv"},
+                "",
+                "",
+                "evdrive-batch: /nonexistent/vehicles.csv: No such file or directory\n",
+                2}};
+
+INSTANTIATE_TEST_SUITE_P(Rejected, BatchCommand,
+                         testing::Combine(testing::ValuesIn(rejected), readSizes), name);
 
 } // namespace
 } // namespace evdrive::batch

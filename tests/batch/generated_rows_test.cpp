@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -94,90 +96,167 @@ std::string errorName(CalcError error) {
     return names[static_cast<int>(error)];
 }
 
-TEST(GeneratedRows, EachEqualsTheCalculationOfItsTexts) {
-    std::mt19937_64 random(20261207);
-    const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
-    const auto pick = [&](const auto& list) {
-        return list[std::uniform_int_distribution<std::size_t>(0, std::size(list) - 1)(random)];
-    };
-    const std::vector<std::string> oddTexts = {"",      " ",   "0",     "-0",    "x",   "1,5",
-                                               "1e400", " 7 ", "1e308", "\"8\"", "8\n", "-1"};
-    const std::vector<std::string> notes = {"",           "a,b",      "say \"hi\"",
-                                            "two\nlines", "cr\r\nlf", "plain"};
+// A table of random vehicles, mostly realistic figures and now and then an odd
+// text, with its header in its own order, each input named either way, and a
+// note column among them.
+struct GeneratedTable {
+    explicit GeneratedTable(std::uint64_t seed)
+        : random(seed) {}
 
-    // A header in its own order, each input named either way, a note among them.
-    std::vector<int> columns = {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-    std::shuffle(columns.begin(), columns.end(), random);
-    Row header;
-    std::array<std::string, 12> names;
-    for (const int column : columns) {
-        if (column < 0) {
-            header.push_back("note");
-            continue;
-        }
-        names[column] = chance(0.5) ? inputs[column].name : inputs[column].caption;
-        header.push_back(names[column]);
+    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
+    template <class List>
+    auto pick(const List& list) {
+        return list[std::uniform_int_distribution<std::size_t>(0, std::size(list) - 1)(random)];
     }
-    const int firstInput = columns[0] < 0 ? columns[1] : columns[0];
-    const bool chinese = names[firstInput] == inputs[firstInput].caption;
+
+    void makeHeader() {
+        std::shuffle(columns.begin(), columns.end(), random);
+        for (const int column : columns) {
+            if (column < 0) {
+                header.push_back("note");
+                continue;
+            }
+            names[column] = chance(0.5) ? inputs[column].name : inputs[column].caption;
+            header.push_back(names[column]);
+        }
+        const int firstInput = columns[0] < 0 ? columns[1] : columns[0];
+        chinese = names[firstInput] == inputs[firstInput].caption;
+        csv = csvLine(header);
+    }
 
     // Some cells quoted that need no quotes, to read both kinds.
-    const auto csvLine = [&](const Row& cells) {
+    std::string csvLine(const Row& cells) {
         std::string line;
         for (const std::string& cell : cells) {
             line += (&cell == &cells.front() ? "" : ",") + csvCell(cell, chance(0.2));
         }
         return line + "\n";
-    };
-    std::string csv = csvLine(header);
-    std::vector<Row> table;
-    for (int r = 0; r < 3000; ++r) {
+    }
+
+    void addRow(const std::string& note) {
+        static const std::vector<std::string> oddTexts = {
+            "", " ", "0", "-0", "x", "1,5", "1e400", " 7 ", "1e308", "\"8\"", "8\n", "-1"};
         Row row;
         for (const int column : columns) {
-            row.push_back(column < 0     ? pick(notes)
+            row.push_back(column < 0     ? note
                           : chance(0.85) ? formatGeneral(std::uniform_real_distribution<double>(
                                                inputs[column].low, inputs[column].high)(random))
                                          : pick(oddTexts));
         }
         csv += csvLine(row);
-        table.push_back(std::move(row));
+        rows.push_back(std::move(row));
     }
 
-    const CommandRun run = runBatch({}, csv);
-    ASSERT_EQ(run.status, 0) << run.err;
-    const std::vector<Row> written = readCsv(run.out);
-    ASSERT_EQ(written.size(), table.size() + 1);
-    Row expectedHeader = header;
-    for (const char* name : chinese ? std::array{"需求车速电机转速", "需求车速功率需求",
+    // Compares the written table with the calculation of each row's texts.
+    void expectWritten(std::string_view out) const {
+        const std::vector<Row> written = readCsv(out);
+        ASSERT_EQ(written.size(), rows.size() + 1);
+        Row expectedHeader = header;
+        for (const char* name : chinese
+                                    ? std::array{"需求车速电机转速", "需求车速功率需求",
                                                  "车辆的最大爬坡度", "错误", "出错参数"}
                                     : std::array{"motorRpm", "power", "grade", "error", "field"}) {
-        expectedHeader.push_back(name);
-    }
-    EXPECT_EQ(written[0], expectedHeader);
+            expectedHeader.push_back(name);
+        }
+        EXPECT_EQ(written[0], expectedHeader);
 
-    for (std::size_t r = 0; r < table.size(); ++r) {
-        In vehicle;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            if (columns[c] >= 0) {
-                vehicle.*inputs[columns[c]].member = table[r][c];
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            In vehicle;
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                if (columns[c] >= 0) {
+                    vehicle.*inputs[columns[c]].member = rows[r][c];
+                }
             }
-        }
-        const DrivetrainResults results = computeDrivetrain(vehicle);
-        Row expected = table[r];
-        expected.push_back(results.motorRpmText.value_or(""));
-        expected.push_back(results.powerText.value_or(""));
-        expected.push_back(results.gradeText.value_or(""));
-        std::string blamed;
-        if (results.error) {
-            for (const auto member : results.error->inputs) {
-                const auto input = std::find_if(inputs.begin(), inputs.end(),
-                                                [&](const Input& i) { return i.member == member; });
-                blamed += (blamed.empty() ? "" : ";") + names[input - inputs.begin()];
+            const DrivetrainResults results = computeDrivetrain(vehicle);
+            Row expected = rows[r];
+            expected.push_back(results.motorRpmText.value_or(""));
+            expected.push_back(results.powerText.value_or(""));
+            expected.push_back(results.gradeText.value_or(""));
+            std::string blamed;
+            if (results.error) {
+                for (const auto member : results.error->inputs) {
+                    const auto input =
+                        std::find_if(inputs.begin(), inputs.end(),
+                                     [&](const Input& i) { return i.member == member; });
+                    blamed += (blamed.empty() ? "" : ";") + names[input - inputs.begin()];
+                }
             }
+            expected.push_back(results.error ? errorName(results.error->kind) : "");
+            expected.push_back(blamed);
+            ASSERT_EQ(written[r + 1], expected) << "row " << r + 1;
         }
-        expected.push_back(results.error ? errorName(results.error->kind) : "");
-        expected.push_back(blamed);
-        ASSERT_EQ(written[r + 1], expected) << "row " << r + 1;
+    }
+
+    std::mt19937_64 random;
+    std::vector<int> columns = {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    Row header;
+    std::array<std::string, 12> names;
+    bool chinese = false;
+    std::string csv;
+    std::vector<Row> rows;
+};
+
+TEST(GeneratedRows, EachEqualsTheCalculationOfItsTexts) {
+    const std::vector<std::string> notes = {"",           "a,b",      "say \"hi\"",
+                                            "two\nlines", "cr\r\nlf", "plain"};
+    GeneratedTable table(20261207);
+    table.makeHeader();
+    for (int r = 0; r < 3000; ++r) {
+        table.addRow(table.pick(notes));
+    }
+    const CommandRun run = runBatch({}, table.csv);
+    ASSERT_EQ(run.status, 0) << run.err;
+    table.expectWritten(run.out);
+}
+
+std::string fileContents(const std::string& path) {
+    std::string text;
+    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+            text.append(buffer, n);
+        }
+        std::fclose(file);
+    }
+    return text;
+}
+
+// The built command over a table of a few MiB whose notes now and then run to
+// hundreds of KiB, past the edges of its reads, with commas, quotes, line
+// breaks and Chinese text in them; read from a file and through a pipe.
+TEST(GeneratedRows, BuiltCommandReadsALargeTableWholeFromAFileAndAPipe) {
+    const char* command = std::getenv("EVDRIVE_BATCH");
+    if (!command) {
+        GTEST_SKIP() << "EVDRIVE_BATCH names no built evdrive-batch";
+    }
+    GeneratedTable table(20261208);
+    table.makeHeader();
+    std::string longNote;
+    while (longNote.size() < 400'000) {
+        longNote += "型号 \"A" + std::to_string(longNote.size()) + "\", 电机, 2\r\n档 ";
+    }
+    for (int r = 0; r < 20000; ++r) {
+        table.addRow(r % 5000 == 2500 ? longNote.substr(0, 150'000 * (1 + r / 5000)) : "v");
+    }
+    ASSERT_GT(table.csv.size(), std::size_t{3} << 20);
+
+    const std::string folder = testing::TempDir();
+    const std::string tablePath = folder + "evdrive_large_table.csv";
+    if (std::FILE* file = std::fopen(tablePath.c_str(), "wb")) {
+        std::fwrite(table.csv.data(), 1, table.csv.size(), file);
+        std::fclose(file);
+    }
+    const std::string quoted = "'" + std::string(command) + "' ";
+    const std::string fromFile = folder + "evdrive_large_from_file.csv";
+    const std::string fromPipe = folder + "evdrive_large_from_pipe.csv";
+    ASSERT_EQ(std::system((quoted + "'" + tablePath + "' > '" + fromFile + "'").c_str()), 0);
+    ASSERT_EQ(std::system(("cat '" + tablePath + "' | " + quoted + "> '" + fromPipe + "'").c_str()),
+              0);
+    const std::string out = fileContents(fromFile);
+    EXPECT_TRUE(out == fileContents(fromPipe)) << "a pipe gives another table than the file";
+    table.expectWritten(out);
+    for (const std::string& path : {tablePath, fromFile, fromPipe}) {
+        std::remove(path.c_str());
     }
 }
 

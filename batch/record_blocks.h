@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace evdrive::batch {
+
+inline constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
+// Large reads keep the cost of each call small beside the calculation.
+inline constexpr std::size_t defaultReadSize = std::size_t{1} << 20;
+
+// Whole records of a table, the last one of the input perhaps without its
+// line end (or, in a malformed table, with a quoted cell never closed).
+struct TableBlock {
+    std::string text;
+    std::size_t firstLine = 1; // the line text starts on, from 1
+};
+
+// Cuts a CSV table into blocks that end where a record ends, reading the input
+// in pieces of a fixed size. Where a piece ends never matters: the scan keeps
+// its state (inside a quoted cell, just after a quote) from one piece to the
+// next, and a block grows until it holds a whole record, however long.
+class RecordBlocks {
+  public:
+    RecordBlocks(std::FILE* input, char delimiter, std::size_t readSize = defaultReadSize);
+
+    // The next block, of at least minBytes where the input has that many
+    // before its end; nullopt at the end of the input or once a read failed.
+    std::optional<TableBlock> next(std::size_t minBytes);
+
+    // Whether the input began with a UTF-8 byte-order mark, which is not part
+    // of any block. Known after the first block.
+    bool hadByteOrderMark() const { return hadByteOrderMark_; }
+    // The errno of a failed read, 0 while none has failed.
+    int error() const { return error_; }
+
+  private:
+    enum class State { CellStart, Plain, Quoted, QuoteInQuoted };
+
+    bool read();
+    void skipByteOrderMark();
+    void scan();
+
+    std::FILE* input_;
+    char delimiter_;
+    std::size_t readSize_;
+    std::string buffer_;
+    bool started_ = false;
+    bool ended_ = false;
+    int error_ = 0;
+    bool hadByteOrderMark_ = false;
+
+    // The scan over buffer_ so far: where it stopped, its state there, and
+    // the last record end before it with the lines up to that end.
+    std::size_t scanned_ = 0;
+    State state_ = State::CellStart;
+    std::size_t lines_ = 0;
+    std::size_t recordEnd_ = 0;
+    std::size_t linesToRecordEnd_ = 0;
+    std::size_t firstLine_ = 1;
+};
+
+} // namespace evdrive::batch

@@ -34,7 +34,7 @@ name or caption below; each input can be given once.
 Input columns, named in the header by name or by caption, in any order:
 )";
 
-constexpr std::string_view addedColumns = R"(
+constexpr std::string_view addedColumnsHeading = R"(
 Added after them, named in Chinese when the header's first input column (or,
 without one, the first --set or --sweep) is named by its caption:
 )";
@@ -45,11 +45,15 @@ without a column is an empty field. Other columns pass through unchanged. A row
 with fewer cells than the header has empty ones; empty lines are skipped.
 The results are written in full, as the window shows them. A calculation that
 fails gives a row with error set to TypeMismatch, DivisionByZero, Overflow or
-InvalidArgument, field naming the inputs to blame as the table names them, and
-the results it did not reach empty.
+InvalidArgument, cause set to what made it fail (below), field naming the
+inputs to blame as the table names them, and the results it did not reach empty.
 Output lines end in CRLF when the header line does, else in LF; a byte-order
 mark on the input is written on the output too.
 
+Causes:
+)";
+
+constexpr std::string_view exitStatus = R"(
 Exit status: 0 when every row was written, failed calculations included; 1 when
 reading or writing failed; 2 for a bad argument or a malformed table: a quote
 never closed, a row with more cells than the header, a header naming an input
@@ -75,12 +79,12 @@ void appendPadded(std::string& text, std::string_view cell, std::size_t width) {
     text.append(width - displayWidth(cell), ' ');
 }
 
-void appendColumns(std::string& text, const ColumnNames& names) {
+void appendColumn(std::string& text, const auto& column) {
     text += "  ";
-    appendPadded(text, names.memberName, 21);
-    appendPadded(text, names.caption, 17);
-    appendPadded(text, names.unit, 5);
-    text += names.meaning;
+    appendPadded(text, column.key, 21);
+    appendPadded(text, column.caption, 17);
+    appendPadded(text, column.unit, 5);
+    text += column.meaning;
     text += '\n';
 }
 
@@ -88,14 +92,21 @@ void appendColumns(std::string& text, const ColumnNames& names) {
 
 std::string helpText() {
     std::string text(usage);
-    for (const InputColumn& column : inputColumns) {
-        appendColumns(text, column.names);
+    for (const auto& input : drivetrainInputs) {
+        appendColumn(text, input);
     }
-    text += addedColumns;
-    for (const ColumnNames& names : resultColumns) {
-        appendColumns(text, names);
+    text += addedColumnsHeading;
+    for (const AddedColumn& column : addedColumns) {
+        appendColumn(text, column);
     }
     text += rules;
+    for (const CauseDescription& cause : failureCauses) {
+        text += "  ";
+        appendPadded(text, cause.key, 19);
+        text += cause.text;
+        text += '\n';
+    }
+    text += exitStatus;
     return text;
 }
 

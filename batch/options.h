@@ -17,7 +17,7 @@ namespace evdrive::batch {
 // An input that --set or --sweep gives every row.
 struct InputOption {
     std::string argument; // "--sweep finalDriveRatio=6:10:0.5", whichever way it was spelt
-    NamedInput input;
+    InputName input;
     std::string text;           // with --set
     std::optional<Sweep> sweep; // with --sweep
 };

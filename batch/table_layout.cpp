@@ -48,7 +48,7 @@ std::expected<TableLayout, std::string> layOutTable(std::span<const std::string>
             firstNaming = option.input.naming;
         }
     }
-    layout.resultNaming = firstNaming.value_or(Naming::Member);
+    layout.resultNaming = firstNaming.value_or(Naming::Key);
     for (std::size_t index = 0; index < inputCount; ++index) {
         layout.naming[index] = namedAs[index].value_or(layout.resultNaming);
     }
@@ -56,7 +56,7 @@ std::expected<TableLayout, std::string> layOutTable(std::span<const std::string>
 }
 
 std::vector<std::string> optionsOnlyHeader(std::span<const InputOption> options) {
-    const Naming naming = options.empty() ? Naming::Member : options.front().input.naming;
+    const Naming naming = options.empty() ? Naming::Key : options.front().input.naming;
     std::vector<std::string> header;
     for (std::size_t index = 0; index < inputCount; ++index) {
         header.emplace_back(inputName(index, naming));

@@ -28,7 +28,7 @@ struct TableLayout {
     // the result columns are named.
     std::array<Naming, inputCount> naming;
     // The naming of the first input the header names, or else the first option
-    // names, or else member names: a table headed in Chinese gets Chinese
+    // names, or else keys: a table headed in Chinese gets Chinese
     // result columns.
     Naming resultNaming;
 };

@@ -38,19 +38,19 @@ void VehicleRows::writeHeader(std::span<const std::string> header) {
     for (const std::size_t index : layout_.addedInputs) {
         out_.cell(inputName(index, layout_.naming[index]));
     }
-    for (const ColumnNames& names : resultColumns) {
-        out_.cell(columnName(names, layout_.resultNaming));
+    for (const AddedColumn& column : addedColumns) {
+        out_.cell(columnName(column, layout_.resultNaming));
     }
     out_.endRow();
 }
 
 void VehicleRows::writeRecord(std::span<const std::string_view> cells) {
     for (std::size_t index = 0; index < inputCount; ++index) {
-        inputs_.*inputColumns[index].member = cellOrEmpty(cells, layout_.columnOfInput[index]);
+        inputs_.*drivetrainInputs[index].member = cellOrEmpty(cells, layout_.columnOfInput[index]);
     }
     for (const InputOption& option : options_) {
         if (!option.sweep) {
-            inputs_.*inputColumns[option.input.index].member = option.text;
+            inputs_.*drivetrainInputs[option.input.index].member = option.text;
         }
     }
     for (std::size_t sweep = 0; sweep < sweeps_.size(); ++sweep) {
@@ -74,7 +74,7 @@ void VehicleRows::writeRecord(std::span<const std::string_view> cells) {
 void VehicleRows::setSweepValue(std::size_t sweep, std::uint64_t k) {
     position_[sweep] = k;
     const InputOption& option = *sweeps_[sweep];
-    inputs_.*inputColumns[option.input.index].member = option.sweep->text(k);
+    inputs_.*drivetrainInputs[option.input.index].member = option.sweep->text(k);
 }
 
 void VehicleRows::writeRow(std::span<const std::string_view> cells) {
@@ -82,25 +82,27 @@ void VehicleRows::writeRow(std::span<const std::string_view> cells) {
     for (std::size_t column = 0; column < layout_.inputOfColumn.size(); ++column) {
         const std::size_t index = layout_.inputOfColumn[column];
         out_.cell(index == TableLayout::none ? cellOrEmpty(cells, column)
-                                             : inputs_.*inputColumns[index].member);
+                                             : inputs_.*drivetrainInputs[index].member);
     }
     for (const std::size_t index : layout_.addedInputs) {
-        out_.cell(inputs_.*inputColumns[index].member);
+        out_.cell(inputs_.*drivetrainInputs[index].member);
     }
-    out_.cell(textOf(results.motorRpmText));
-    out_.cell(textOf(results.powerText));
-    out_.cell(textOf(results.gradeText));
+    for (const auto& result : drivetrainResults) {
+        out_.cell(textOf(results.*result.member));
+    }
     blamed_.clear();
     if (results.error) {
-        out_.cell(errorName(results.error->kind));
+        out_.cell(errorKey(results.error->kind));
+        out_.cell(causeKey(results.error->cause));
         for (const auto member : results.error->inputs) {
             if (!blamed_.empty()) {
                 blamed_ += ';';
             }
-            const std::size_t index = inputIndex(member);
+            const std::size_t index = fieldIndex(member);
             blamed_ += inputName(index, layout_.naming[index]);
         }
     } else {
+        out_.cell({});
         out_.cell({});
     }
     out_.cell(blamed_);

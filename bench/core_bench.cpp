@@ -16,8 +16,18 @@ namespace {
 using namespace evdrive;
 
 void computeDrivetrainWorkedRun(benchmark::State& state) {
-    const DrivetrainInputs inputs{"1",     "8",   "0.3",  "60",   "0.9", "1500",
-                                  "0.015", "0.3", "1500", "1700", "200", ""};
+    const DrivetrainInputs inputs{.gearRatio = "1",
+                                  .finalDriveRatio = "8",
+                                  .tireRadius = "0.3",
+                                  .requiredVelocity = "60",
+                                  .drivetrainEfficiency = "0.9",
+                                  .grossMass = "1500",
+                                  .rollingCoefficient = "0.015",
+                                  .dragCoefficient = "0.3",
+                                  .bodyHeight = "1500",
+                                  .bodyWidth = "1700",
+                                  .motorMaxTorque = "200",
+                                  .requiredGrade = ""};
     for (auto _ : state) {
         benchmark::DoNotOptimize(computeDrivetrain(inputs));
     }

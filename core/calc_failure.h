@@ -5,7 +5,9 @@
 
 #include "core/number_text.h"
 
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace evdrive {
@@ -24,6 +26,40 @@ enum class FailureCause {
     SineBeyondOne,
 };
 
+// The name of each kind of failure, as evdrive-batch writes it.
+inline constexpr std::array<std::string_view, 4> calcErrorKeys = {"TypeMismatch", "DivisionByZero",
+                                                                  "Overflow", "InvalidArgument"};
+
+constexpr std::string_view errorKey(CalcError kind) {
+    return calcErrorKeys[static_cast<std::size_t>(kind)];
+}
+
+// Each cause with a key that stays the same from release to release, as
+// evdrive-batch writes it, and what it means in a few words.
+struct CauseDescription {
+    FailureCause cause;
+    std::string_view key;
+    std::string_view text;
+};
+
+inline constexpr std::array<CauseDescription, 8> failureCauses = {{
+    {FailureCause::EmptyField, "EmptyField", "the field is empty"},
+    {FailureCause::NotANumber, "NotANumber", "the field holds no number"},
+    {FailureCause::FullWidthDigits, "FullWidthDigits", "the field's digits are full-width"},
+    {FailureCause::NumberBeyondRange, "NumberBeyondRange",
+     "the field's number is beyond the double range"},
+    {FailureCause::ZeroDivisor, "ZeroDivisor", "a value divided by zero"},
+    {FailureCause::InvalidStep, "InvalidStep", "zero divided by zero"},
+    {FailureCause::ResultBeyondRange, "ResultBeyondRange",
+     "an intermediate result beyond the double range"},
+    {FailureCause::SineBeyondOne, "SineBeyondOne",
+     "no slope fits: |dynamic factor - rolling coefficient| >= 1"},
+}};
+
+constexpr std::string_view causeKey(FailureCause cause) {
+    return failureCauses[static_cast<std::size_t>(cause)].key;
+}
+
 // Why a calculation over the texts of Inputs stopped: the kind of failure,
 // its cause and the inputs to blame, in field order. For a text that does not
 // convert that is its field; for a zero divisor, the inputs the divisor was
@@ -36,5 +72,16 @@ struct CalcFailure {
 
     bool operator==(const CalcFailure&) const = default;
 };
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < failureCauses.size(); ++i) {
+            if (static_cast<std::size_t>(failureCauses[i].cause) != i) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "failureCauses lists the causes in their order");
 
 } // namespace evdrive

@@ -5,6 +5,7 @@
 
 #include "core/calc_failure.h"
 #include "core/number_text.h"
+#include "core/quantity.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -108,14 +109,13 @@ inline Checked Checked::step(Step kind, Checked lhs, Checked rhs) {
     return (lhs.steps_ ? lhs.steps_ : rhs.steps_)->step(kind, lhs, rhs);
 }
 
-// A calculation over the texts of Inputs, whose members are listed in field
-// order when it starts.
+// A calculation over the texts of Inputs, whose catalogue lists them in field order.
 template <class Inputs>
 class CheckedRun : public CheckedSteps {
   public:
     using Member = std::string Inputs::*;
 
-    CheckedRun(const Inputs& inputs, std::span<const Member> fieldOrder)
+    CheckedRun(const Inputs& inputs, std::span<const InputQuantity<Inputs>> fieldOrder)
         : inputs_(inputs)
         , fieldOrder_(fieldOrder) {}
 
@@ -131,7 +131,7 @@ class CheckedRun : public CheckedSteps {
         CalcFailure<Inputs> described{failure()->kind, failure()->cause, {}};
         for (std::size_t i = 0; i < fieldOrder_.size(); ++i) {
             if (failure()->inputs & (1u << i)) {
-                described.inputs.push_back(fieldOrder_[i]);
+                described.inputs.push_back(fieldOrder_[i].member);
             }
         }
         return described;
@@ -139,12 +139,14 @@ class CheckedRun : public CheckedSteps {
 
   private:
     std::size_t indexOf(Member member) const {
-        return static_cast<std::size_t>(std::find(fieldOrder_.begin(), fieldOrder_.end(), member) -
-                                        fieldOrder_.begin());
+        return static_cast<std::size_t>(
+            std::find_if(fieldOrder_.begin(), fieldOrder_.end(),
+                         [&](const auto& input) { return input.member == member; }) -
+            fieldOrder_.begin());
     }
 
     const Inputs& inputs_;
-    std::span<const Member> fieldOrder_;
+    std::span<const InputQuantity<Inputs>> fieldOrder_;
 };
 
 } // namespace evdrive

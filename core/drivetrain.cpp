@@ -4,20 +4,11 @@
 #include "core/drivetrain.h"
 
 #include "core/checked.h"
+#include "core/drivetrain_catalogue.h"
 
 namespace evdrive {
-namespace {
 
 using In = DrivetrainInputs;
-
-constexpr std::string In::*fieldOrder[] = {
-    &In::gearRatio,          &In::finalDriveRatio,      &In::tireRadius,
-    &In::requiredVelocity,   &In::drivetrainEfficiency, &In::grossMass,
-    &In::rollingCoefficient, &In::dragCoefficient,      &In::bodyHeight,
-    &In::bodyWidth,          &In::motorMaxTorque,       &In::requiredGrade,
-};
-
-} // namespace
 
 // Every product, quotient, sum and difference below is one checked step in
 // double precision, in exactly the order and grouping written: the figures
@@ -28,7 +19,7 @@ constexpr std::string In::*fieldOrder[] = {
 // them decides which failure comes first.
 DrivetrainResults computeDrivetrain(const DrivetrainInputs& inputs) {
     DrivetrainResults results;
-    CheckedRun<In> run(inputs, fieldOrder);
+    CheckedRun<In> run(inputs, drivetrainInputs);
     const auto stop = [&] {
         results.error = run.calcFailure();
         return results;

@@ -4,18 +4,14 @@
 #include "core/tire_radius.h"
 
 #include "core/checked.h"
+#include "core/tire_catalogue.h"
 
 namespace evdrive {
-namespace {
 
 using In = TireDesignation;
 
-constexpr std::string In::*fieldOrder[] = {&In::sectionWidth, &In::aspectRatio, &In::rimDiameter};
-
-} // namespace
-
 std::expected<std::string, TireFailure> computeTireRadius(const TireDesignation& tire) {
-    CheckedRun<In> run(tire, fieldOrder);
+    CheckedRun<In> run(tire, tireInputs);
     const Checked width = run.read(&In::sectionWidth);
     const Checked aspect = run.read(&In::aspectRatio);
     // Width in mm times aspect ratio in % gives the sidewall height in metres after / 100000.

@@ -39,18 +39,20 @@ DrivetrainInputs randomVehicle(std::mt19937_64& random) {
         return formatGeneral(std::round(value / unit) * unit);
     };
     const double mass = uniform(900, 3500);
-    DrivetrainInputs vehicle{uniform(0, 1) < 0.75 ? "1" : figure(uniform(1.2, 2), 0.01),
-                             figure(uniform(6, 11), 0.01),
-                             figure(uniform(0.27, 0.38), 0.001),
-                             figure(uniform(20, 160), 1),
-                             figure(uniform(0.85, 0.95), 0.01),
-                             figure(mass, 10),
-                             figure(uniform(0.008, 0.02), 0.001),
-                             figure(uniform(0.25, 0.45), 0.01),
-                             figure(uniform(1300, 2200), 10),
-                             figure(uniform(1600, 2000), 10),
-                             figure(mass * uniform(0.07, 0.16), 5),
-                             figure(uniform(15, 40), 1)};
+    DrivetrainInputs vehicle{
+        .gearRatio = uniform(0, 1) < 0.75 ? "1" : figure(uniform(1.2, 2), 0.01),
+        .finalDriveRatio = figure(uniform(6, 11), 0.01),
+        .tireRadius = figure(uniform(0.27, 0.38), 0.001),
+        .requiredVelocity = figure(uniform(20, 160), 1),
+        .drivetrainEfficiency = figure(uniform(0.85, 0.95), 0.01),
+        .grossMass = figure(mass, 10),
+        .rollingCoefficient = figure(uniform(0.008, 0.02), 0.001),
+        .dragCoefficient = figure(uniform(0.25, 0.45), 0.01),
+        .bodyHeight = figure(uniform(1300, 2200), 10),
+        .bodyWidth = figure(uniform(1600, 2000), 10),
+        .motorMaxTorque = figure(mass * uniform(0.07, 0.16), 5),
+        .requiredGrade = figure(uniform(15, 40), 1),
+    };
     switch (std::uniform_int_distribution<int>(0, 99)(random)) {
     case 0:
         vehicle.grossMass.clear();
@@ -79,14 +81,14 @@ std::FILE* writeTable(const std::vector<DrivetrainInputs>& vehicles) {
     {
         CsvWriter writer(file, "\n");
         writer.cell("vehicle");
-        for (const InputColumn& column : inputColumns) {
-            writer.cell(column.names.memberName);
+        for (const auto& input : drivetrainInputs) {
+            writer.cell(input.key);
         }
         writer.endRow();
         for (std::size_t row = 0; row < vehicles.size(); ++row) {
             writer.cell("variant " + integerText(row));
-            for (const InputColumn& column : inputColumns) {
-                writer.cell(vehicles[row].*column.member);
+            for (const auto& input : drivetrainInputs) {
+                writer.cell(vehicles[row].*input.member);
             }
             writer.endRow();
         }

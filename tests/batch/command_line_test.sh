@@ -23,9 +23,9 @@ inputs=gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficienc
 printf '%s\r\n%s\r\n%s\r\n' "vehicle,$inputs" "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30" \
     "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30" >"$work/table.csv"
 expect 0 "$batch" "$work/table.csv"
-printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,field" \
-    "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,," \
-    "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,tireRadius" >"$work/expected"
+printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,cause,field" \
+    "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,,," \
+    "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,ZeroDivisor,tireRadius" >"$work/expected"
 cmp -s "$work/out" "$work/expected" || fail "the table came out as: $(cat -A "$work/out")"
 [ ! -s "$work/err" ] || fail "a good table wrote to standard error: $(cat "$work/err")"
 

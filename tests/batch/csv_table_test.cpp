@@ -37,12 +37,13 @@ TEST_P(BatchCommand, WritesTheTableAndReports) {
     EXPECT_EQ(run.status, row.status);
 }
 
-const std::string results = "motorRpm,power,grade,error,field";
+const std::string results = "motorRpm,power,grade,error,cause,field";
 const std::string chineseResults =
-    "需求车速电机转速,需求车速功率需求,车辆的最大爬坡度,错误,出错参数";
+    "需求车速电机转速,需求车速功率需求,车辆的最大爬坡度,错误,原因,出错参数";
 // What a row gives when only its first read, the required velocity, fails.
-const std::string noVelocity = ",,,,TypeMismatch,requiredVelocity";
-const std::string workedResults = "4244.03183023873,6.49468085106383,32.7845476238428,,";
+const std::string noVelocity = ",,,,TypeMismatch,EmptyField,requiredVelocity";
+const std::string velocityNotANumber = ",,,,TypeMismatch,NotANumber,requiredVelocity";
+const std::string workedResults = "4244.03183023873,6.49468085106383,32.7845476238428,,,";
 
 const std::string reversedHeader =
     "requiredGrade,motorMaxTorque,bodyWidth,bodyHeight,dragCoefficient,rollingCoefficient,"
@@ -70,13 +71,14 @@ const CommandCase tables[] = {
                 captionHeader + "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30\n",
                 captionHeader + "," + chineseResults +
                     "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,"
-                    "轮胎滚动半径\n"},
+                    "ZeroDivisor,轮胎滚动半径\n"},
     CommandCase{"FieldTextsAsTheWindowReadsThem",
                 {},
-                "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n",
-                "requiredVelocity,note," + results + "\n\"1,5\",a" + noVelocity + "\n ,b" +
-                    noVelocity + "\nabc,c" + noVelocity +
-                    "\n1e400,d,,,,Overflow,requiredVelocity\n"},
+                "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n６０,e\n",
+                "requiredVelocity,note," + results + "\n\"1,5\",a" + velocityNotANumber + "\n ,b" +
+                    noVelocity + "\nabc,c" + velocityNotANumber +
+                    "\n1e400,d,,,,Overflow,NumberBeyondRange,requiredVelocity"
+                    "\n６０,e,,,,TypeMismatch,FullWidthDigits,requiredVelocity\n"},
     CommandCase{"QuotesCommasAndLineBreaksInAPassThroughCell",
                 {},
                 "note,gearRatio\n\"a, \"\"b\"\"\nc\",1\nplain \"quote,1\n",
@@ -104,7 +106,7 @@ const CommandCase tables[] = {
                 {},
                 "requiredVelocity,gearRatio,note\n60\n",
                 "requiredVelocity,gearRatio,note," + results +
-                    "\n60,,,,,,TypeMismatch,gearRatio\n"},
+                    "\n60,,,,,,TypeMismatch,EmptyField,gearRatio\n"},
     CommandCase{"EmptyLinesSkippedAQuotedEmptyCellIsARow",
                 {},
                 "\ngearRatio\n\n\"\"\r\n\n",
@@ -118,11 +120,11 @@ const CommandCase tables[] = {
                 {},
                 "note,需求车速,gearRatio\nx,60,1\n",
                 "note,需求车速,gearRatio," + chineseResults +
-                    "\nx,60,1,,,,TypeMismatch,驱动桥速比\n"},
+                    "\nx,60,1,,,,TypeMismatch,EmptyField,驱动桥速比\n"},
     CommandCase{"BlameUsesEachColumnsNaming",
                 {},
                 "gearRatio,需求车速\n1,x\n",
-                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,需求车速\n"},
+                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,NotANumber,需求车速\n"},
     CommandCase{"SetOverridesItsColumn",
                 {"--set", "gearRatio=3", "-"},
                 "gearRatio\n1\n2\n",
@@ -130,7 +132,8 @@ const CommandCase tables[] = {
     CommandCase{"SetOfAnInputWithoutColumnAddsOneNamedAsTheOptionNamesIt",
                 {"-", "--set=需求车速=60"},
                 "note\nx\n",
-                "note,需求车速," + chineseResults + "\nx,60,,,,TypeMismatch,变速器速比\n"},
+                "note,需求车速," + chineseResults +
+                    "\nx,60,,,,TypeMismatch,EmptyField,变速器速比\n"},
     CommandCase{"SweepMultipliesEachRow",
                 {"--sweep", "gearRatio=1:2:1", "-"},
                 "note\na\nb\n",
@@ -144,10 +147,10 @@ const CommandCase tables[] = {
                 "grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,"
                 "motorMaxTorque,requiredGrade," +
                     results +
-                    "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,grossMass"
-                    "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,grossMass"
-                    "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,grossMass"
-                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,grossMass\n"}};
+                    "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
+                    "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
+                    "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
+                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass\n"}};
 
 INSTANTIATE_TEST_SUITE_P(Tables, BatchCommand,
                          testing::Combine(testing::ValuesIn(tables), readSizes), name);

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/drivetrain.h"
+#include "core/drivetrain_catalogue.h"
 #include "core/number_text.h"
 #include "tests/batch/command_run.h"
 
@@ -19,29 +19,6 @@ namespace {
 
 using In = DrivetrainInputs;
 using Row = std::vector<std::string>;
-
-// The test's own naming, written out rather than taken from the batch library.
-struct Input {
-    std::string In::*member;
-    const char* name;
-    const char* caption;
-    double low, high; // of realistic figures
-};
-
-const std::array<Input, 12> inputs = {{
-    {&In::gearRatio, "gearRatio", "变速器速比", 1, 3},
-    {&In::finalDriveRatio, "finalDriveRatio", "驱动桥速比", 5, 12},
-    {&In::tireRadius, "tireRadius", "轮胎滚动半径", 0.25, 0.4},
-    {&In::requiredVelocity, "requiredVelocity", "需求车速", 10, 180},
-    {&In::drivetrainEfficiency, "drivetrainEfficiency", "传动系统效率", 0.8, 0.95},
-    {&In::grossMass, "grossMass", "满载总质量", 800, 4000},
-    {&In::rollingCoefficient, "rollingCoefficient", "滚动阻力系数", 0.008, 0.02},
-    {&In::dragCoefficient, "dragCoefficient", "空气阻力系数", 0.2, 0.5},
-    {&In::bodyHeight, "bodyHeight", "车身高度", 1200, 2500},
-    {&In::bodyWidth, "bodyWidth", "车身宽度", 1500, 2100},
-    {&In::motorMaxTorque, "motorMaxTorque", "电机最大转矩", 50, 600},
-    {&In::requiredGrade, "requiredGrade", "爬坡度需求", 10, 40},
-}};
 
 // The written CSV read back: RFC 4180 with LF line ends.
 std::vector<Row> readCsv(std::string_view text) {
@@ -90,12 +67,6 @@ std::string csvCell(const std::string& text, bool quote) {
     return quotedText + "\"";
 }
 
-std::string errorName(CalcError error) {
-    constexpr const char* names[] = {"TypeMismatch", "DivisionByZero", "Overflow",
-                                     "InvalidArgument"};
-    return names[static_cast<int>(error)];
-}
-
 // A table of random vehicles, mostly realistic figures and now and then an odd
 // text, with its header in its own order, each input named either way, and a
 // note column among them.
@@ -116,11 +87,12 @@ struct GeneratedTable {
                 header.push_back("note");
                 continue;
             }
-            names[column] = chance(0.5) ? inputs[column].name : inputs[column].caption;
+            names[column] =
+                chance(0.5) ? drivetrainInputs[column].key : drivetrainInputs[column].caption;
             header.push_back(names[column]);
         }
         const int firstInput = columns[0] < 0 ? columns[1] : columns[0];
-        chinese = names[firstInput] == inputs[firstInput].caption;
+        chinese = names[firstInput] == drivetrainInputs[firstInput].caption;
         csv = csvLine(header);
     }
 
@@ -136,12 +108,14 @@ struct GeneratedTable {
     void addRow(const std::string& note) {
         static const std::vector<std::string> oddTexts = {
             "", " ", "0", "-0", "x", "1,5", "1e400", " 7 ", "1e308", "\"8\"", "8\n", "-1"};
+        // Realistic figures lie within half and one and a half times the example.
+        const auto figure = [&](int column) {
+            return formatGeneral(*parseStrict(drivetrainInputs[column].example) *
+                                 std::uniform_real_distribution<double>(0.5, 1.5)(random));
+        };
         Row row;
         for (const int column : columns) {
-            row.push_back(column < 0     ? note
-                          : chance(0.85) ? formatGeneral(std::uniform_real_distribution<double>(
-                                               inputs[column].low, inputs[column].high)(random))
-                                         : pick(oddTexts));
+            row.push_back(column < 0 ? note : chance(0.85) ? figure(column) : pick(oddTexts));
         }
         csv += csvLine(row);
         rows.push_back(std::move(row));
@@ -152,10 +126,11 @@ struct GeneratedTable {
         const std::vector<Row> written = readCsv(out);
         ASSERT_EQ(written.size(), rows.size() + 1);
         Row expectedHeader = header;
-        for (const char* name : chinese
-                                    ? std::array{"需求车速电机转速", "需求车速功率需求",
-                                                 "车辆的最大爬坡度", "错误", "出错参数"}
-                                    : std::array{"motorRpm", "power", "grade", "error", "field"}) {
+        for (const auto& result : drivetrainResults) {
+            expectedHeader.emplace_back(chinese ? result.caption : result.key);
+        }
+        for (const char* name : chinese ? std::array{"错误", "原因", "出错参数"}
+                                        : std::array{"error", "cause", "field"}) {
             expectedHeader.push_back(name);
         }
         EXPECT_EQ(written[0], expectedHeader);
@@ -164,24 +139,22 @@ struct GeneratedTable {
             In vehicle;
             for (std::size_t c = 0; c < columns.size(); ++c) {
                 if (columns[c] >= 0) {
-                    vehicle.*inputs[columns[c]].member = rows[r][c];
+                    vehicle.*drivetrainInputs[columns[c]].member = rows[r][c];
                 }
             }
             const DrivetrainResults results = computeDrivetrain(vehicle);
             Row expected = rows[r];
-            expected.push_back(results.motorRpmText.value_or(""));
-            expected.push_back(results.powerText.value_or(""));
-            expected.push_back(results.gradeText.value_or(""));
+            for (const auto& result : drivetrainResults) {
+                expected.push_back((results.*result.member).value_or(""));
+            }
             std::string blamed;
             if (results.error) {
                 for (const auto member : results.error->inputs) {
-                    const auto input =
-                        std::find_if(inputs.begin(), inputs.end(),
-                                     [&](const Input& i) { return i.member == member; });
-                    blamed += (blamed.empty() ? "" : ";") + names[input - inputs.begin()];
+                    blamed += (blamed.empty() ? "" : ";") + names[fieldIndex(member)];
                 }
             }
-            expected.push_back(results.error ? errorName(results.error->kind) : "");
+            expected.emplace_back(results.error ? errorKey(results.error->kind) : "");
+            expected.emplace_back(results.error ? causeKey(results.error->cause) : "");
             expected.push_back(blamed);
             ASSERT_EQ(written[r + 1], expected) << "row " << r + 1;
         }
@@ -190,7 +163,7 @@ struct GeneratedTable {
     std::mt19937_64 random;
     std::vector<int> columns = {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     Row header;
-    std::array<std::string, 12> names;
+    std::array<std::string, drivetrainInputCount> names;
     bool chinese = false;
     std::string csv;
     std::vector<Row> rows;

@@ -17,7 +17,18 @@ using In = DrivetrainInputs;
 using Member = std::string In::*;
 
 DrivetrainInputs workedRun() {
-    return {"1", "8", "0.3", "60", "0.9", "1500", "0.015", "0.3", "1500", "1700", "200", "30"};
+    return {.gearRatio = "1",
+            .finalDriveRatio = "8",
+            .tireRadius = "0.3",
+            .requiredVelocity = "60",
+            .drivetrainEfficiency = "0.9",
+            .grossMass = "1500",
+            .rollingCoefficient = "0.015",
+            .dragCoefficient = "0.3",
+            .bodyHeight = "1500",
+            .bodyWidth = "1700",
+            .motorMaxTorque = "200",
+            .requiredGrade = "30"};
 }
 
 const std::optional<std::string> rpm = "4244.03183023873";

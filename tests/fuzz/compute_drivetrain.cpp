@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/drivetrain.h"
+#include "core/drivetrain_catalogue.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace evdrive;
 using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto f = fuzz::cutFields(fuzz::asText(data, size), 12);
-    const DrivetrainInputs inputs{f[0], f[1], f[2], f[3], f[4],  f[5],
-                                  f[6], f[7], f[8], f[9], f[10], f[11]};
+    const auto fields = fuzz::cutFields(fuzz::asText(data, size), drivetrainInputCount);
+    DrivetrainInputs inputs;
+    for (std::size_t i = 0; i < drivetrainInputCount; ++i) {
+        inputs.*drivetrainInputs[i].member = fields[i];
+    }
     const DrivetrainResults results = computeDrivetrain(inputs);
 
     require(results.motorRpmText || !results.powerText, "no power without rpm");

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace evdrive {
+
+// An input of a calculation as the program knows it everywhere: in the window,
+// on the command line and in the manual pages. A catalogue lists the inputs of
+// one calculation in field order.
+template <class Inputs>
+struct InputQuantity {
+    std::string Inputs::*member;
+    std::string_view key;     // the member's name, "grossMass"
+    std::string_view caption; // as the window names its field, "满载总质量"
+    std::string_view unit;    // "kg"; empty for a ratio or a coefficient
+    std::string_view hint;    // what to type there, "以 kg 为单位的质量，例如 1500"
+    std::string_view example; // the typical figure the hint gives, "1500"
+    std::string_view meaning; // in English, "gross mass at full load"
+};
+
+// A result of a calculation, likewise.
+template <class Results>
+struct ResultQuantity {
+    std::optional<std::string> Results::*member;
+    std::string_view key;
+    std::string_view caption;
+    std::string_view unit;
+    std::string_view meaning;
+};
+
+} // namespace evdrive

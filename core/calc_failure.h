@@ -4,8 +4,11 @@
 #pragma once
 
 #include "core/number_text.h"
+#include "core/quantity.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +63,17 @@ constexpr std::string_view causeKey(FailureCause cause) {
     return failureCauses[static_cast<std::size_t>(cause)].key;
 }
 
+// Why a calculation stopped, with the inputs to blame as a set of places in
+// field order (bit i for the i-th input): what a calculation over views of its
+// texts gives without allocating.
+struct RunFailure {
+    CalcError kind;
+    FailureCause cause;
+    std::uint32_t inputs;
+
+    bool operator==(const RunFailure&) const = default;
+};
+
 // Why a calculation over the texts of Inputs stopped: the kind of failure,
 // its cause and the inputs to blame, in field order. For a text that does not
 // convert that is its field; for a zero divisor, the inputs the divisor was
@@ -72,6 +86,19 @@ struct CalcFailure {
 
     bool operator==(const CalcFailure&) const = default;
 };
+
+// The failure with its inputs named by the members of a catalogue in field order.
+template <class Inputs, std::size_t N>
+CalcFailure<Inputs> describeFailure(const RunFailure& failure,
+                                    const std::array<InputQuantity<Inputs>, N>& catalogue) {
+    CalcFailure<Inputs> described{failure.kind, failure.cause, {}};
+    for (std::size_t i = 0; i < N; ++i) {
+        if (failure.inputs & (std::uint32_t{1} << i)) {
+            described.inputs.push_back(catalogue[i].member);
+        }
+    }
+    return described;
+}
 
 static_assert(
     [] {

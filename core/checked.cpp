@@ -100,7 +100,7 @@ Checked CheckedSteps::tangentFromSine(Checked sine) {
 }
 
 Checked CheckedSteps::fail(CalcError kind, FailureCause cause, std::uint32_t inputs) {
-    failure_ = Failure{kind, cause, inputs};
+    failure_ = RunFailure{kind, cause, inputs};
     return skipped();
 }
 

@@ -7,7 +7,6 @@
 #include "core/number_text.h"
 #include "core/quantity.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -62,14 +61,8 @@ class Checked {
 // them by member.
 class CheckedSteps {
   public:
-    struct Failure {
-        CalcError kind;
-        FailureCause cause;
-        std::uint32_t inputs;
-    };
-
     bool failed() const { return failure_.has_value(); }
-    const std::optional<Failure>& failure() const { return failure_; }
+    const std::optional<RunFailure>& failure() const { return failure_; }
 
     // A constant of this calculation, for a step between two constants
     // (1 / 3600 is computed, and checked, as a step of its own).
@@ -102,51 +95,44 @@ class CheckedSteps {
     Checked fail(CalcError kind, FailureCause cause, std::uint32_t inputs);
     Checked skipped();
 
-    std::optional<Failure> failure_;
+    std::optional<RunFailure> failure_;
 };
 
 inline Checked Checked::step(Step kind, Checked lhs, Checked rhs) {
     return (lhs.steps_ ? lhs.steps_ : rhs.steps_)->step(kind, lhs, rhs);
 }
 
-// A calculation over the texts of Inputs, whose catalogue lists them in field order.
-template <class Inputs>
+// A calculation over the texts of the inputs that catalogue lists, held in
+// field order; the formula reads them by member.
+template <const auto& catalogue>
 class CheckedRun : public CheckedSteps {
   public:
-    using Member = std::string Inputs::*;
+    using Texts = std::span<const std::string_view, catalogue.size()>;
 
-    CheckedRun(const Inputs& inputs, std::span<const InputQuantity<Inputs>> fieldOrder)
-        : inputs_(inputs)
-        , fieldOrder_(fieldOrder) {}
+    explicit CheckedRun(Texts texts)
+        : texts_(texts) {}
 
-    Checked read(Member member) { return readStrict(inputs_.*member, indexOf(member)); }
-    Checked readLenient(Member member) {
-        return CheckedSteps::readLenient(inputs_.*member, indexOf(member));
+    template <auto member>
+    Checked read() {
+        constexpr std::size_t index = indexOf(member);
+        return readStrict(texts_[index], index);
     }
-
-    std::optional<CalcFailure<Inputs>> calcFailure() const {
-        if (!failure()) {
-            return std::nullopt;
-        }
-        CalcFailure<Inputs> described{failure()->kind, failure()->cause, {}};
-        for (std::size_t i = 0; i < fieldOrder_.size(); ++i) {
-            if (failure()->inputs & (1u << i)) {
-                described.inputs.push_back(fieldOrder_[i].member);
-            }
-        }
-        return described;
+    template <auto member>
+    Checked readLenient() {
+        constexpr std::size_t index = indexOf(member);
+        return CheckedSteps::readLenient(texts_[index], index);
     }
 
   private:
-    std::size_t indexOf(Member member) const {
-        return static_cast<std::size_t>(
-            std::find_if(fieldOrder_.begin(), fieldOrder_.end(),
-                         [&](const auto& input) { return input.member == member; }) -
-            fieldOrder_.begin());
+    static constexpr std::size_t indexOf(auto member) {
+        std::size_t index = 0;
+        while (catalogue[index].member != member) {
+            ++index;
+        }
+        return index;
     }
 
-    const Inputs& inputs_;
-    std::span<const InputQuantity<Inputs>> fieldOrder_;
+    Texts texts_;
 };
 
 } // namespace evdrive

@@ -17,54 +17,54 @@ using In = DrivetrainInputs;
 // order the formulas need it, so the first bad field is the one reported; a
 // step and a read stand in separate statements wherever the order between
 // them decides which failure comes first.
-DrivetrainResults computeDrivetrain(const DrivetrainInputs& inputs) {
-    DrivetrainResults results;
-    CheckedRun<In> run(inputs, drivetrainInputs);
+DrivetrainFigures computeDrivetrainFigures(const DrivetrainCells& cells) {
+    DrivetrainFigures figures;
+    CheckedRun<drivetrainInputs> run(cells);
     const auto stop = [&] {
-        results.error = run.calcFailure();
-        return results;
+        figures.failure = run.failure();
+        return figures;
     };
 
     // Motor revolutions n = ua·ig·i0 / (0.377·r), in rpm.
-    const Checked ua = run.read(&In::requiredVelocity);
-    const Checked ig = run.read(&In::gearRatio);
+    const Checked ua = run.read<&In::requiredVelocity>();
+    const Checked ig = run.read<&In::gearRatio>();
     const Checked a1 = ig * ua;
-    const Checked i0 = run.read(&In::finalDriveRatio);
+    const Checked i0 = run.read<&In::finalDriveRatio>();
     const Checked a2 = i0 * a1 / 0.377;
-    const Checked r = run.read(&In::tireRadius);
+    const Checked r = run.read<&In::tireRadius>();
     const Checked n = a2 / r;
     if (run.failed()) {
         return stop();
     }
-    results.motorRpmText = formatGeneral(n.value());
+    figures.values[figures.reached++] = n.value();
 
     // Power demand Pe = (m·g·f·ua + CD·A·ua³/21.15) / (3600·ηT), in kW, with the
     // frontal area A = B·H/10⁶ m² from body sizes in millimetres.
-    const Checked m = run.read(&In::grossMass);
+    const Checked m = run.read<&In::grossMass>();
     const Checked b1 = m * 9.8;
-    const Checked f = run.read(&In::rollingCoefficient);
+    const Checked f = run.read<&In::rollingCoefficient>();
     const Checked rollingTerm = run.round15(ua * (f * b1));
-    const Checked cd = run.read(&In::dragCoefficient);
-    const Checked h = run.read(&In::bodyHeight);
+    const Checked cd = run.read<&In::dragCoefficient>();
+    const Checked h = run.read<&In::bodyHeight>();
     const Checked c1 = h * cd;
-    const Checked b = run.read(&In::bodyWidth);
+    const Checked b = run.read<&In::bodyWidth>();
     const Checked c5 = ua * (ua * (ua * (b * c1)));
     const Checked airTerm = run.round15(c5 / 21.15 / 1000 / 1000);
     const Checked k = run.constant(1) / 3600;
-    const Checked eta = run.read(&In::drivetrainEfficiency);
+    const Checked eta = run.read<&In::drivetrainEfficiency>();
     const Checked k2 = k / eta;
     const Checked pe = k2 * (airTerm + rollingTerm);
     if (run.failed()) {
         return stop();
     }
-    results.powerText = formatGeneral(pe.value());
+    figures.values[figures.reached++] = pe.value();
 
     // Steepest grade: the slope angle α = arcsin(D − f) for the dynamic factor
     // D = T·ig·i0·ηT / (r·m·g), and the grade tan α in percent. Here the rolling
     // coefficient is read leniently; the power demand has read it strictly
     // already, so this read cannot fail.
-    const Checked fLenient = run.readLenient(&In::rollingCoefficient);
-    const Checked t = run.read(&In::motorMaxTorque);
+    const Checked fLenient = run.readLenient<&In::rollingCoefficient>();
+    const Checked t = run.read<&In::motorMaxTorque>();
     const Checked d3 = eta * (i0 * (ig * t));
     const Checked dynamicFactor = run.round15(d3 / m / r / 9.8);
     const Checked y = run.tangentFromSine(dynamicFactor - fLenient);
@@ -73,7 +73,23 @@ DrivetrainResults computeDrivetrain(const DrivetrainInputs& inputs) {
     if (run.failed()) {
         return stop();
     }
-    results.gradeText = formatGeneral(grade.value());
+    figures.values[figures.reached++] = grade.value();
+    return figures;
+}
+
+DrivetrainResults computeDrivetrain(const DrivetrainInputs& inputs) {
+    DrivetrainCells cells;
+    for (std::size_t i = 0; i < drivetrainInputCount; ++i) {
+        cells[i] = inputs.*drivetrainInputs[i].member;
+    }
+    const DrivetrainFigures figures = computeDrivetrainFigures(cells);
+    DrivetrainResults results;
+    for (std::size_t i = 0; i < figures.reached; ++i) {
+        results.*drivetrainResults[i].member = formatGeneral(figures.values[i]);
+    }
+    if (figures.failure) {
+        results.error = describeFailure(*figures.failure, drivetrainInputs);
+    }
     return results;
 }
 

@@ -5,8 +5,11 @@
 
 #include "core/calc_failure.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace evdrive {
 
@@ -41,5 +44,22 @@ struct DrivetrainResults {
 // Motor revolutions at the required velocity, power demand on level road at
 // that velocity, and the steepest grade the motor's maximum torque allows.
 DrivetrainResults computeDrivetrain(const DrivetrainInputs& inputs);
+
+inline constexpr std::size_t drivetrainInputCount = 12;
+inline constexpr std::size_t drivetrainResultCount = 3;
+
+// The twelve texts in field order, for callers that hold them elsewhere.
+using DrivetrainCells = std::array<std::string_view, drivetrainInputCount>;
+
+// The same calculation as numbers: the results reached, in order, and why the
+// run stopped, if it did. Nothing is allocated. A result's text is
+// formatGeneral of its value.
+struct DrivetrainFigures {
+    std::array<double, drivetrainResultCount> values{};
+    std::size_t reached = 0;
+    std::optional<RunFailure> failure;
+};
+
+DrivetrainFigures computeDrivetrainFigures(const DrivetrainCells& cells);
 
 } // namespace evdrive

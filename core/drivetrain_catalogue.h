@@ -11,8 +11,6 @@
 
 namespace evdrive {
 
-inline constexpr std::size_t drivetrainInputCount = 12;
-
 // The inputs of the drive calculation in field order: the order of the
 // window's fields, of evdrive-batch's columns and of the blamed inputs.
 inline constexpr std::array<InputQuantity<DrivetrainInputs>, drivetrainInputCount>
@@ -42,8 +40,6 @@ inline constexpr std::array<InputQuantity<DrivetrainInputs>, drivetrainInputCoun
         {&DrivetrainInputs::requiredGrade, "requiredGrade", "爬坡度需求", "%",
          "以 % 为单位的坡度，例如 30", "30", "required grade, read by no formula"},
     }};
-
-inline constexpr std::size_t drivetrainResultCount = 3;
 
 // The results in the order a run fills them.
 inline constexpr std::array<ResultQuantity<DrivetrainResults>, drivetrainResultCount>

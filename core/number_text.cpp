@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 
 // Every conversion here goes through std::from_chars and std::to_chars, which
 // ignore the process locale: a user's decimal-comma locale must not change a figure.
@@ -16,6 +20,10 @@ namespace {
 
 constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 // Power of ten of the first significant digit of a non-zero decimal text
@@ -39,13 +47,13 @@ long long leadingExponent(std::string_view text) {
     return exponent + (negative ? -magnitude : magnitude);
 }
 
-// Converts a text already checked to be "[-]digits[.digits][e[+-]digits]".
+// Converts a decimal number that from_chars reads whole: "[-]digits[.digits][e[+-]digits]".
 // from_chars reports overflow and underflow alike as out of range; only
 // overflow is a failure, an underflow is the zero it rounds to.
 std::expected<double, CalcError> convertDecimal(std::string_view text) {
     double value = 0;
-    const auto ec = std::from_chars(text.data(), text.data() + text.size(), value).ec;
-    if (ec == std::errc::result_out_of_range) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
         if (leadingExponent(text) >= 0) {
             return std::unexpected(CalcError::Overflow);
         }
@@ -54,86 +62,226 @@ std::expected<double, CalcError> convertDecimal(std::string_view text) {
     return value;
 }
 
-constexpr bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+// The widest product below needs 128 bits, which GCC and Clang give as an extension.
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t tenToThe(int n) {
+    std::uint64_t power = 1;
+    while (n-- > 0) {
+        power *= 10;
+    }
+    return power;
 }
 
-// Length of the run of digits at the start of text.
-std::size_t digitRun(std::string_view text) {
-    return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), isDigit) -
-                                    text.begin());
-}
+constexpr auto widePowersOfTen = [] {
+    std::array<Wide, 23> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
+    }
+    return powers;
+}();
 
-// A value rounded to 15 significant digits: d.dddddddddddddd × 10^exponent.
+// The powers of ten that a double holds exactly.
+constexpr double exactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int largestExactPower = 22;
+
+// A non-zero value rounded to 15 significant digits: digits × 10^(exponent − 14),
+// 10^14 ≤ digits < 10^15.
 struct Decimal15 {
     bool negative = false;
-    std::array<char, 15> digits{};
+    std::uint64_t digits = 0;
     int exponent = 0;
 };
 
-Decimal15 toDecimal15(double value) {
+// The 15-digit rounding as the library's exact conversion gives it.
+Decimal15 roundByLibrary(double value) {
     // "-d.dddddddddddddde-308" at the longest.
-    std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::scientific, 14)
-                         .ptr;
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    char buffer[32];
+    const char* const end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+    const char* at = buffer;
     Decimal15 decimal;
-    decimal.negative = text.front() == '-';
-    if (decimal.negative) {
-        text.remove_prefix(1);
+    decimal.negative = *at == '-';
+    at += decimal.negative;
+    decimal.digits = static_cast<std::uint64_t>(*at - '0');
+    for (at += 2; *at != 'e'; ++at) {
+        decimal.digits = decimal.digits * 10 + static_cast<std::uint64_t>(*at - '0');
     }
-    decimal.digits[0] = text[0];
-    std::copy_n(text.begin() + 2, 14, decimal.digits.begin() + 1);
-    const std::string_view exponent = text.substr(17); // after "d.dddddddddddddde"
-    std::from_chars(exponent.data() + (exponent.front() == '+' ? 1 : 0),
-                    exponent.data() + exponent.size(), decimal.exponent);
+    ++at;
+    std::from_chars(at + (*at == '+'), end, decimal.exponent);
     return decimal;
+}
+
+// Whether |value| lies above (1), below (-1) or exactly at (0) the decimal
+// (2·half + 1) / 2 × 10^-shift, computed in integers: value = m × 2^e.
+int compareWithHalf(double value, std::uint64_t half, int shift) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52;
+    const int binaryShift = 1075 - biased; // value = mantissa / 2^binaryShift
+    // 2·mantissa·10^shift against (2·half + 1)·2^binaryShift; 2·2^53·10^22 < 2^128.
+    const Wide scaled = static_cast<Wide>(2 * mantissa) * widePowersOfTen[shift];
+    const Wide whole = scaled >> binaryShift;
+    const Wide rest = scaled & ((static_cast<Wide>(1) << binaryShift) - 1);
+    const Wide target = 2 * static_cast<Wide>(half) + 1;
+    if (whole != target) {
+        return whole > target ? 1 : -1;
+    }
+    return rest != 0 ? 1 : 0;
+}
+
+// The 15-digit rounding. Scaling the value by the power of ten that brings its
+// first digit to the 10^14 place takes one rounded multiplication, whose
+// error is at most a sixteenth; only when the scaled value comes nearer than
+// that to a midpoint between two integers does the exact value decide, in
+// integers. Exact halves and values of extreme scale go to the library.
+Decimal15 toDecimal15(double value) {
+    const double magnitude = std::fabs(value);
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int binaryExponent = static_cast<int>(bits >> 52) - 1023;
+    // floor(binaryExponent · log10 2), or one less than the decimal exponent.
+    int exponent = (binaryExponent * 78913) >> 18;
+    int shift = 14 - exponent;
+    if (magnitude < std::numeric_limits<double>::min() || shift < 1 || shift > largestExactPower) {
+        return roundByLibrary(value);
+    }
+    double scaled = magnitude * exactPowersOfTen[shift];
+    if (scaled >= 1e15) {
+        ++exponent;
+        --shift;
+        scaled = magnitude * exactPowersOfTen[shift];
+    }
+    auto digits = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(digits);
+    if (fraction >= 0.4375 && fraction <= 0.5625) {
+        const int side = compareWithHalf(magnitude, digits, shift);
+        if (side == 0) {
+            return roundByLibrary(value);
+        }
+        digits += side > 0;
+    } else {
+        digits += fraction > 0.5625;
+    }
+    if (digits == tenToThe(15)) {
+        digits = tenToThe(14);
+        ++exponent;
+    }
+    return {value < 0, digits, exponent};
+}
+
+// The value a 15-digit decimal denotes, by the one correctly rounded division
+// of two exact doubles where its scale allows, else by reading its text.
+std::expected<double, CalcError> valueOf(const Decimal15& decimal) {
+    const int shift = 14 - decimal.exponent;
+    if (shift >= 0 && shift <= largestExactPower) {
+        const double magnitude = static_cast<double>(decimal.digits) / exactPowersOfTen[shift];
+        return decimal.negative ? -magnitude : magnitude;
+    }
+    // "-999999999999999e-9999" at the longest, with room to spare.
+    char buffer[48];
+    char* at = buffer;
+    if (decimal.negative) {
+        *at++ = '-';
+    }
+    at = std::to_chars(at, buffer + 24, decimal.digits).ptr;
+    *at++ = 'e';
+    at = std::to_chars(at, buffer + 40, -shift).ptr;
+    return convertDecimal(std::string_view(buffer, static_cast<std::size_t>(at - buffer)));
+}
+
+constexpr auto digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The fifteen digit characters of a rounding, two at a time.
+void digitTexts(std::uint64_t digits, char (&out)[15]) {
+    for (int i = 13; i > 0; i -= 2) {
+        const std::size_t pair = 2 * (digits % 100);
+        digits /= 100;
+        out[i] = digitPairs[pair];
+        out[i + 1] = digitPairs[pair + 1];
+    }
+    out[0] = static_cast<char>('0' + digits);
+}
+
+// A number as most fields hold it, "-1500" or "0.015": at most 15 digits and
+// no exponent, so that it is its digits as an integer, exactly a double,
+// divided by an exact power of ten: one correctly rounded division, which is
+// what from_chars gives too. Anything else is left to from_chars.
+std::optional<double> readSimpleDecimal(std::string_view text) {
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    const bool negative = *at == '-';
+    at += negative || *at == '+';
+    const char* const first = at;
+    const char* point = nullptr;
+    std::uint64_t digits = 0;
+    for (; at != end; ++at) {
+        const auto digit = static_cast<unsigned>(*at - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+        } else if (*at == '.' && !point) {
+            point = at;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const auto count = (end - first) - (point != nullptr);
+    if (count == 0 || count > 15) {
+        return std::nullopt;
+    }
+    const double magnitude =
+        static_cast<double>(digits) / exactPowersOfTen[point ? end - point - 1 : 0];
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace
 
 std::expected<double, CalcError> parseStrict(std::string_view text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
-    if (first >= last) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (text.empty()) {
         return std::unexpected(CalcError::TypeMismatch);
     }
-    text = std::string_view(first, last);
-    const bool hasSign = text.front() == '+' || text.front() == '-';
-    // from_chars takes a '-' but no '+'.
+    if (const auto simple = readSimpleDecimal(text)) {
+        return *simple;
+    }
+    // from_chars takes a '-' but no '+', and reads "inf" and "nan" too: the
+    // sign must be followed by a digit or a point.
     const std::string_view number = text.front() == '+' ? text.substr(1) : text;
-
-    std::string_view rest = hasSign ? text.substr(1) : text;
-    std::size_t mantissaDigits = digitRun(rest);
-    rest.remove_prefix(mantissaDigits);
-    if (!rest.empty() && rest.front() == '.') {
-        rest.remove_prefix(1);
-        const std::size_t fraction = digitRun(rest);
-        rest.remove_prefix(fraction);
-        mantissaDigits += fraction;
-    }
-    if (mantissaDigits == 0) {
+    const std::string_view unsigned_ =
+        !number.empty() && number.front() == '-' && text.front() != '+' ? number.substr(1) : number;
+    if (unsigned_.empty() || !(isDigit(unsigned_.front()) || unsigned_.front() == '.')) {
         return std::unexpected(CalcError::TypeMismatch);
     }
-    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
-        rest.remove_prefix(1);
-        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
-            rest.remove_prefix(1);
-        }
-        const std::size_t exponentDigits = digitRun(rest);
-        if (exponentDigits == 0) {
-            return std::unexpected(CalcError::TypeMismatch);
-        }
-        rest.remove_prefix(exponentDigits);
-    }
-    if (!rest.empty()) {
+    double value = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (end != number.data() + number.size() || ec == std::errc::invalid_argument) {
         return std::unexpected(CalcError::TypeMismatch);
     }
-    return convertDecimal(number);
+    if (ec == std::errc::result_out_of_range) {
+        return convertDecimal(number);
+    }
+    return value;
 }
 
 std::expected<double, CalcError> parseLenient(std::string_view text) {
+    // A whole field that is a number reads as its leading number too.
+    if (const auto whole = parseStrict(text)) {
+        return whole;
+    }
     std::size_t pos = 0;
     // The next character that counts, past any spaces, tabs and line feeds.
     const auto next = [&]() {
@@ -184,56 +332,78 @@ std::expected<double, CalcError> parseLenient(std::string_view text) {
     return convertDecimal(number);
 }
 
-std::string formatGeneral(double value) {
+std::string_view formatGeneral(double value, NumberText& buffer) {
+    char* out = buffer.data();
+    const auto done = [&] { return std::string_view(buffer.data(), out); };
     if (value == 0) {
-        return "0";
+        *out++ = '0';
+        return done();
     }
     if (!std::isfinite(value)) {
-        return value > 0 ? "inf" : value < 0 ? "-inf" : "nan";
+        const std::string_view text = value > 0 ? "inf" : value < 0 ? "-inf" : "nan";
+        out = std::copy(text.begin(), text.end(), out);
+        return done();
     }
     const Decimal15 decimal = toDecimal15(value);
-    const std::string_view all(decimal.digits.data(), decimal.digits.size());
-    const std::string_view digits = all.substr(0, all.find_last_not_of('0') + 1);
+    char all[15];
+    digitTexts(decimal.digits, all);
+    const std::string_view digits(
+        all, static_cast<std::size_t>(std::string_view(all, 15).find_last_not_of('0') + 1));
     const int exponent = decimal.exponent;
+    const auto append = [&](std::string_view text) {
+        out = std::copy(text.begin(), text.end(), out);
+    };
 
-    std::string text = decimal.negative ? "-" : "";
+    if (decimal.negative) {
+        *out++ = '-';
+    }
     if (exponent >= 15 || exponent < -4) {
-        text += digits.front();
+        *out++ = digits.front();
         if (digits.size() > 1) {
-            text += '.';
-            text += digits.substr(1);
+            *out++ = '.';
+            append(digits.substr(1));
         }
-        text += exponent < 0 ? "E-" : "E+";
+        append(exponent < 0 ? "E-" : "E+");
         const int magnitude = std::abs(exponent);
         if (magnitude < 10) {
-            text += '0';
+            *out++ = '0';
         }
-        text += std::to_string(magnitude);
+        out = std::to_chars(out, buffer.data() + buffer.size(), magnitude).ptr;
     } else if (exponent >= 0) {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        text += digits.substr(0, integerDigits);
+        append(digits.substr(0, integerDigits));
         if (digits.size() > integerDigits) {
-            text += '.';
-            text += digits.substr(integerDigits);
+            *out++ = '.';
+            append(digits.substr(integerDigits));
         } else {
-            text.append(integerDigits - digits.size(), '0');
+            out = std::fill_n(out, integerDigits - digits.size(), '0');
         }
     } else {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
+        append("0.");
+        out = std::fill_n(out, -exponent - 1, '0');
+        append(digits);
     }
-    return text;
+    return done();
+}
+
+std::string formatGeneral(double value) {
+    NumberText buffer;
+    return std::string(formatGeneral(value, buffer));
 }
 
 std::string formatFixed4(double value) {
     constexpr int places = 4;
+    if (value == 0 || !std::isfinite(value)) {
+        return "0.0000";
+    }
     const Decimal15 decimal = toDecimal15(value);
     // Digits of the 15-digit form down to the fourth decimal; the first has weight 10^exponent.
-    std::string digits(decimal.digits.data(), decimal.digits.size());
+    char all[15];
+    digitTexts(decimal.digits, all);
+    std::string digits(all, 15);
     int exponent = decimal.exponent;
     const int kept = exponent + 1 + places;
-    if (value == 0 || kept < 0) {
+    if (kept < 0) {
         digits.clear();
     } else if (kept < static_cast<int>(digits.size())) {
         const bool roundUp = digits[static_cast<std::size_t>(kept)] >= '5';
@@ -276,32 +446,10 @@ std::expected<double, CalcError> roundTrip15(double value) {
     if (!std::isfinite(value)) {
         return std::unexpected(CalcError::Overflow);
     }
-    return parseLenient(formatGeneral(value));
-}
-
-std::expected<double, CalcError> checkStep(Step step, double lhs, double rhs) {
-    double result = 0;
-    switch (step) {
-    case Step::Add:
-        result = lhs + rhs;
-        break;
-    case Step::Subtract:
-        result = lhs - rhs;
-        break;
-    case Step::Multiply:
-        result = lhs * rhs;
-        break;
-    case Step::Divide:
-        if (rhs == 0 && lhs != 0 && !std::isnan(lhs)) {
-            return std::unexpected(CalcError::DivisionByZero);
-        }
-        result = lhs / rhs;
-        break;
+    if (value == 0) {
+        return 0.0;
     }
-    if (!std::isfinite(result)) {
-        return std::unexpected(CalcError::Overflow);
-    }
-    return result;
+    return valueOf(toDecimal15(value));
 }
 
 } // namespace evdrive

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <array>
+#include <cmath>
 #include <expected>
 #include <string>
 #include <string_view>
@@ -31,6 +33,12 @@ std::expected<double, CalcError> parseLenient(std::string_view text);
 // -4 to 14 and "d.dddE+XX" otherwise, without trailing zeros ("0.3", "1E+15").
 std::string formatGeneral(double value);
 
+// Room for any text formatGeneral writes ("-1.23456789012346E-308").
+using NumberText = std::array<char, 24>;
+
+// The same text written into buffer, without allocating.
+std::string_view formatGeneral(double value, NumberText& buffer);
+
 // The 15-digit decimal form of the value rounded to four places, halves away
 // from zero ("0.3270"). A value that rounds to zero is written without a sign.
 std::string formatFixed4(double value);
@@ -42,6 +50,30 @@ enum class Step { Add, Subtract, Multiply, Divide };
 
 // Performs one arithmetic step and classifies its outcome: a non-zero value
 // divided by zero is DivisionByZero; an infinite or invalid result is Overflow.
-std::expected<double, CalcError> checkStep(Step step, double lhs, double rhs);
+// Inline: a calculation is mostly its steps.
+inline std::expected<double, CalcError> checkStep(Step step, double lhs, double rhs) {
+    double result = 0;
+    switch (step) {
+    case Step::Add:
+        result = lhs + rhs;
+        break;
+    case Step::Subtract:
+        result = lhs - rhs;
+        break;
+    case Step::Multiply:
+        result = lhs * rhs;
+        break;
+    case Step::Divide:
+        if (rhs == 0 && lhs != 0 && !std::isnan(lhs)) {
+            return std::unexpected(CalcError::DivisionByZero);
+        }
+        result = lhs / rhs;
+        break;
+    }
+    if (!std::isfinite(result)) {
+        return std::unexpected(CalcError::Overflow);
+    }
+    return result;
+}
 
 } // namespace evdrive

@@ -4,15 +4,12 @@
 
 #include "batch/record_blocks.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <span>
 #include <string_view>
 
 namespace evdrive::batch {
-
-inline constexpr int exitSuccess = 0;   // failed calculations included
-inline constexpr int exitIoFailure = 1; // reading the table or writing the output failed
-inline constexpr int exitBadInput = 2;  // a malformed table or a bad argument
 
 struct Streams {
     std::FILE* in;

@@ -3,6 +3,7 @@
 #include "batch/csv_records.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace evdrive::batch {
 
@@ -24,11 +25,17 @@ CsvRecords::Status CsvRecords::next() {
         endedInCrlf_ = false;
         recordEnded_ = false;
         anyQuoted_ = false;
-        while (!recordEnded_) {
-            if (!readCell()) {
-                return Status::OpenQuote;
+        plain_ = true;
+        const std::size_t start = at_;
+        if (!readPlainLine()) {
+            while (!recordEnded_) {
+                if (!readCell()) {
+                    return Status::OpenQuote;
+                }
             }
         }
+        raw_ = block_.substr(start, contentEnd_ - start);
+        plain_ = plain_ && !anyQuoted_;
         for (const Rebuilt& cell : rebuilt_) {
             cells_[cell.cell] = std::string_view(text_).substr(cell.offset, cell.size);
         }
@@ -37,6 +44,37 @@ CsvRecords::Status CsvRecords::next() {
             return Status::Record;
         }
     }
+}
+
+// Most lines hold neither a quote nor a CR but at their end: their cells are
+// found by the delimiter alone.
+bool CsvRecords::readPlainLine() {
+    const char* const begin = block_.data() + at_;
+    const char* const blockEnd = block_.data() + block_.size();
+    const auto* lineEnd = static_cast<const char*>(std::memchr(begin, '\n', blockEnd - begin));
+    const char* end = lineEnd ? lineEnd : blockEnd;
+    const bool crlf = lineEnd && end > begin && end[-1] == '\r';
+    end -= crlf;
+    if (std::memchr(begin, '"', end - begin) || std::memchr(begin, '\r', end - begin)) {
+        return false;
+    }
+    for (const char* cell = begin;;) {
+        const char* stop = cell;
+        while (stop < end && *stop != delimiter_) {
+            ++stop;
+        }
+        cells_.emplace_back(cell, static_cast<std::size_t>(stop - cell));
+        if (stop == end) {
+            break;
+        }
+        cell = stop + 1;
+    }
+    contentEnd_ = static_cast<std::size_t>(end - block_.data());
+    endedInCrlf_ = crlf;
+    at_ = lineEnd ? static_cast<std::size_t>(lineEnd - block_.data()) + 1 : block_.size();
+    line_ += lineEnd != nullptr;
+    recordEnded_ = true;
+    return true;
 }
 
 bool CsvRecords::readCell() {
@@ -87,12 +125,18 @@ void CsvRecords::readPlain(std::size_t start) {
     std::size_t end = start;
     while (end < block_.size()) {
         const char c = block_[end];
-        if (c == delimiter_ || c == '\n' ||
-            (c == '\r' && end + 1 < block_.size() && block_[end + 1] == '\n')) {
+        if (c == delimiter_ || c == '\n') {
             break;
+        }
+        if (c == '\r' || c == '"') {
+            if (c == '\r' && end + 1 < block_.size() && block_[end + 1] == '\n') {
+                break;
+            }
+            plain_ = false;
         }
         ++end;
     }
+    contentEnd_ = end;
     cells_.push_back(block_.substr(start, end - start));
     if (end == block_.size()) {
         at_ = end;

@@ -10,6 +10,16 @@
 
 namespace evdrive::batch {
 
+// A record as read: its cells, and its text without the line end, which is
+// the cells joined by the delimiter when the record is plain (no cell quoted
+// or in need of quotes).
+struct CsvRecord {
+    std::span<const std::string_view> cells;
+    std::string_view raw;
+    bool plain;
+    std::size_t line; // where it starts, from 1
+};
+
 // Reads the records of a block of whole CSV records (RFC 4180). Lines end in
 // LF or CRLF; a CR before anything else is text. A quote inside an unquoted
 // cell, and text after a closing quote, are kept as text: spreadsheets never
@@ -39,8 +49,10 @@ class CsvRecords {
     std::size_t line() const { return recordLine_; }
     // Whether the record ended in CRLF rather than LF or the end of the block.
     bool endedInCrlf() const { return endedInCrlf_; }
+    CsvRecord record() const { return {cells_, raw_, plain_, recordLine_}; }
 
   private:
+    bool readPlainLine();
     // The cell's text from at, up to the delimiter or line end that ends it;
     // false when the block ends inside a quoted cell.
     bool readCell();
@@ -64,6 +76,9 @@ class CsvRecords {
     bool endedInCrlf_ = false;
     bool recordEnded_ = false;
     bool anyQuoted_ = false;
+    std::string_view raw_;
+    std::size_t contentEnd_ = 0;
+    bool plain_ = true;
 };
 
 } // namespace evdrive::batch

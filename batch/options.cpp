@@ -3,6 +3,7 @@
 #include "batch/options.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <utility>
 
@@ -12,16 +13,12 @@ namespace {
 constexpr std::string_view setOption = "--set";
 constexpr std::string_view sweepOption = "--sweep";
 
-std::unexpected<std::string> fault(std::string_view argument, std::string_view reason) {
-    std::string message(argument);
-    message += ": ";
-    message += reason;
-    return std::unexpected(std::move(message));
+std::unexpected<Problem> fault(std::string_view argument, std::string_view reason) {
+    return problem(ExitStatus::BadInput, std::string(argument), std::string(reason));
 }
 
 // NAME=VALUE of --set or --sweep, its value already taken apart from the option.
-std::expected<InputOption, std::string> parseInputOption(std::string_view option,
-                                                         std::string_view value) {
+Outcome<InputOption> parseInputOption(std::string_view option, std::string_view value) {
     InputOption parsed;
     parsed.argument = std::string(option) + " " + std::string(value);
     const bool isSweep = option == sweepOption;
@@ -41,16 +38,16 @@ std::expected<InputOption, std::string> parseInputOption(std::string_view option
         parsed.text = value.substr(equals + 1);
         return parsed;
     }
-    const auto sweep = parseSweep(value.substr(equals + 1));
+    const auto sweep = parseSweep(value.substr(equals + 1), parsed.argument);
     if (!sweep) {
-        return fault(parsed.argument, sweep.error());
+        return std::unexpected(sweep.error());
     }
     parsed.sweep = *sweep;
     return parsed;
 }
 
 // Each input is given once at most, and the sweeps together stay within the row limit.
-std::expected<void, std::string> checkInputOptions(const std::vector<InputOption>& inputs) {
+Outcome<> checkInputOptions(const std::vector<InputOption>& inputs) {
     std::uint64_t rows = 1;
     for (auto it = inputs.begin(); it != inputs.end(); ++it) {
         const auto earlier = std::find_if(inputs.begin(), it, [&](const InputOption& other) {
@@ -69,9 +66,43 @@ std::expected<void, std::string> checkInputOptions(const std::vector<InputOption
     return {};
 }
 
+// --jobs N: a count of threads, at least one.
+Outcome<> setJobs(Options& options, std::string_view argument, std::string_view value) {
+    std::size_t jobs = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+    if (ec != std::errc() || end != value.data() + value.size() || jobs == 0 || jobs > 1024) {
+        return fault(argument, "expected a count of threads from 1 to 1024");
+    }
+    options.jobs = jobs;
+    return {};
+}
+
+Outcome<> addInput(Options& options, std::string_view option, std::string_view value) {
+    auto input = parseInputOption(option, value);
+    if (!input) {
+        return std::unexpected(input.error());
+    }
+    options.inputs.push_back(std::move(*input));
+    return {};
+}
+
+// The options that take a value, given as "--name VALUE" or "--name=VALUE".
+struct ValueOption {
+    std::string_view name;
+    Outcome<> (*apply)(Options&, std::string_view argument, std::string_view value);
+};
+
+constexpr ValueOption valueOptions[] = {
+    {setOption,
+     [](Options& o, std::string_view, std::string_view v) { return addInput(o, setOption, v); }},
+    {sweepOption,
+     [](Options& o, std::string_view, std::string_view v) { return addInput(o, sweepOption, v); }},
+    {"--jobs", setJobs},
+};
+
 } // namespace
 
-std::expected<Options, std::string> parseOptions(std::span<const std::string_view> args) {
+Outcome<Options> parseOptions(std::span<const std::string_view> args) {
     Options options;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -96,28 +127,28 @@ std::expected<Options, std::string> parseOptions(std::span<const std::string_vie
             options.version = true;
             return options;
         }
-        std::string_view option;
+        const ValueOption* matched = nullptr;
         std::string_view value;
-        for (const std::string_view known : {setOption, sweepOption}) {
-            if (arg == known) {
+        for (const ValueOption& known : valueOptions) {
+            if (arg == known.name) {
                 if (i + 1 == args.size()) {
-                    return fault(arg, "expected NAME=… after it");
+                    return fault(arg, "expected a value after it");
                 }
-                option = known;
+                matched = &known;
                 value = args[++i];
-            } else if (arg.starts_with(known) && arg.substr(known.size()).starts_with('=')) {
-                option = known;
-                value = arg.substr(known.size() + 1);
+            } else if (arg.starts_with(known.name) &&
+                       arg.substr(known.name.size()).starts_with('=')) {
+                matched = &known;
+                value = arg.substr(known.name.size() + 1);
             }
         }
-        if (option.empty()) {
+        if (!matched) {
             return fault(arg, "unknown option (see --help)");
         }
-        auto input = parseInputOption(option, value);
-        if (!input) {
-            return std::unexpected(input.error());
+        const std::string argument = std::string(matched->name) + " " + std::string(value);
+        if (auto applied = matched->apply(options, argument, value); !applied) {
+            return std::unexpected(applied.error());
         }
-        options.inputs.push_back(std::move(*input));
     }
     if (auto checked = checkInputOptions(options.inputs); !checked) {
         return std::unexpected(checked.error());

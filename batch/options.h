@@ -3,9 +3,10 @@
 #pragma once
 
 #include "batch/columns.h"
+#include "batch/problem.h"
 #include "batch/sweep.h"
 
-#include <expected>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,12 +26,12 @@ struct InputOption {
 struct Options {
     std::optional<std::string> file; // "-" stands for standard input
     std::vector<InputOption> inputs; // in the order given
+    std::optional<std::size_t> jobs; // threads that compute rows; the processors' count without
     bool help = false;
     bool version = false;
 };
 
-// The command line after the program's name. On failure, a message that
-// starts with the argument at fault.
-std::expected<Options, std::string> parseOptions(std::span<const std::string_view> args);
+// The command line after the program's name, or the argument at fault and why.
+Outcome<Options> parseOptions(std::span<const std::string_view> args);
 
 } // namespace evdrive::batch

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/byte_source.h"
+#include "batch/problem.h"
+
 #include <cstddef>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,32 +30,33 @@ struct TableBlock {
 // next, and a block grows until it holds a whole record, however long.
 class RecordBlocks {
   public:
-    RecordBlocks(std::FILE* input, char delimiter, std::size_t readSize = defaultReadSize);
+    RecordBlocks(ByteSource& source, char delimiter, std::size_t readSize = defaultReadSize);
 
     // The next block, of at least minBytes where the input has that many
-    // before its end; nullopt at the end of the input or once a read failed.
-    std::optional<TableBlock> next(std::size_t minBytes);
+    // before its end, or of one record alone; nullopt at the end of the input.
+    // A failed read ends the blocks with the records read whole before it.
+    Outcome<std::optional<TableBlock>> next(std::size_t minBytes);
+    Outcome<std::optional<TableBlock>> nextRecord();
 
     // Whether the input began with a UTF-8 byte-order mark, which is not part
     // of any block. Known after the first block.
     bool hadByteOrderMark() const { return hadByteOrderMark_; }
-    // The errno of a failed read, 0 while none has failed.
-    int error() const { return error_; }
 
   private:
     enum class State { CellStart, Plain, Quoted, QuoteInQuoted };
 
+    Outcome<std::optional<TableBlock>> cut(std::size_t minBytes, bool oneRecord);
     bool read();
     void skipByteOrderMark();
-    void scan();
+    void scan(bool oneRecord);
 
-    std::FILE* input_;
+    ByteSource& source_;
     char delimiter_;
     std::size_t readSize_;
     std::string buffer_;
     bool started_ = false;
     bool ended_ = false;
-    int error_ = 0;
+    std::optional<Problem> failure_;
     bool hadByteOrderMark_ = false;
 
     // The scan over buffer_ so far: where it stopped, its state there, and

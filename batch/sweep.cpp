@@ -25,12 +25,15 @@ std::string Sweep::text(std::uint64_t k) const {
     return formatGeneral(value(from, step, k));
 }
 
-std::expected<Sweep, std::string> parseSweep(std::string_view range) {
+Outcome<Sweep> parseSweep(std::string_view range, std::string_view where) {
+    const auto fault = [&](std::string what) {
+        return problem(ExitStatus::BadInput, std::string(where), std::move(what));
+    };
     const auto firstColon = range.find(':');
     const auto secondColon = range.find(':', firstColon + 1);
     if (secondColon == std::string_view::npos ||
         range.find(':', secondColon + 1) != std::string_view::npos) {
-        return std::unexpected("expected FROM:TO:STEP");
+        return fault("expected FROM:TO:STEP");
     }
     const std::string_view texts[] = {range.substr(0, firstColon),
                                       range.substr(firstColon + 1, secondColon - firstColon - 1),
@@ -40,23 +43,23 @@ std::expected<Sweep, std::string> parseSweep(std::string_view range) {
     for (int i = 0; i < 3; ++i) {
         const auto number = parseStrict(texts[i]);
         if (!number) {
-            return std::unexpected(std::string(names[i]) + (number.error() == CalcError::Overflow
-                                                                ? " is beyond the double range"
-                                                                : " is not a number"));
+            return fault(std::string(names[i]) + (number.error() == CalcError::Overflow
+                                                      ? " is beyond the double range"
+                                                      : " is not a number"));
         }
         numbers[i] = *number;
     }
     const auto [from, to, step] = numbers;
     if (step == 0) {
-        return std::unexpected("STEP is zero");
+        return fault("STEP is zero");
     }
     if ((to > from && step < 0) || (to < from && step > 0)) {
-        return std::unexpected("STEP leads away from TO");
+        return fault("STEP leads away from TO");
     }
     // to − from may be beyond the double range: the quotient is then infinite.
     const double steps = (to - from) / step;
     if (!(steps < static_cast<double>(maxSweepRows))) {
-        return std::unexpected(std::string(tooManyRows));
+        return fault(std::string(tooManyRows));
     }
     auto last = static_cast<std::uint64_t>(steps);
     while (within(from, step, to, last + 1)) {
@@ -66,7 +69,7 @@ std::expected<Sweep, std::string> parseSweep(std::string_view range) {
         --last;
     }
     if (last + 1 > maxSweepRows) {
-        return std::unexpected(std::string(tooManyRows));
+        return fault(std::string(tooManyRows));
     }
     return Sweep{from, step, last + 1};
 }

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/problem.h"
+
 #include <cstdint>
-#include <expected>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,7 @@ struct Sweep {
 
 // Reads "FROM:TO:STEP": the last value is the largest that is not beyond TO
 // by more than |STEP|·10⁻⁹, which keeps TO itself where rounding overshoots
-// it. On failure, what is wrong with the range.
-std::expected<Sweep, std::string> parseSweep(std::string_view range);
+// it. On failure, what is wrong with the range, where is the argument.
+Outcome<Sweep> parseSweep(std::string_view range, std::string_view where);
 
 } // namespace evdrive::batch

@@ -8,8 +8,9 @@
 
 namespace evdrive::batch {
 
-std::expected<TableLayout, std::string> layOutTable(std::span<const std::string> header,
-                                                    std::span<const InputOption> options) {
+Outcome<TableLayout> layOutTable(std::span<const std::string> header,
+                                 std::span<const InputOption> options, std::size_t line) {
+    const std::string where = "line " + integerText(line);
     TableLayout layout;
     layout.columnOfInput.fill(TableLayout::none);
     std::array<std::optional<Naming>, inputCount> namedAs{};
@@ -22,9 +23,9 @@ std::expected<TableLayout, std::string> layOutTable(std::span<const std::string>
         }
         std::size_t& held = layout.columnOfInput[input->index];
         if (held != TableLayout::none) {
-            return std::unexpected("columns " + integerText(held + 1) + " and " +
-                                   integerText(column + 1) + " both hold " +
-                                   std::string(inputName(input->index, input->naming)));
+            return problem(ExitStatus::BadInput, where,
+                           "columns " + integerText(held + 1) + " and " + integerText(column + 1) +
+                               " both hold " + std::string(inputName(input->index, input->naming)));
         }
         held = column;
         layout.inputOfColumn.push_back(input->index);
@@ -34,9 +35,9 @@ std::expected<TableLayout, std::string> layOutTable(std::span<const std::string>
         }
     }
     if (!firstNaming && options.empty()) {
-        return std::unexpected(
-            "the header names none of the twelve inputs, and no --set or --sweep gives one "
-            "(see --help)");
+        return problem(ExitStatus::BadInput, where,
+                       "the header names none of the twelve inputs, and no --set or --sweep "
+                       "gives one (see --help)");
     }
     for (const InputOption& option : options) {
         const std::size_t index = option.input.index;

@@ -4,10 +4,10 @@
 
 #include "batch/columns.h"
 #include "batch/options.h"
+#include "batch/problem.h"
 
 #include <array>
 #include <cstddef>
-#include <expected>
 #include <limits>
 #include <span>
 #include <string>
@@ -33,9 +33,10 @@ struct TableLayout {
     Naming resultNaming;
 };
 
-// The layout of a table with this header. On failure, what is wrong with the header.
-std::expected<TableLayout, std::string> layOutTable(std::span<const std::string> header,
-                                                    std::span<const InputOption> options);
+// The layout of a table with this header, on the given line; or what is
+// wrong with the header.
+Outcome<TableLayout> layOutTable(std::span<const std::string> header,
+                                 std::span<const InputOption> options, std::size_t line);
 
 // The header of a table made from options alone: the twelve inputs in field order.
 std::vector<std::string> optionsOnlyHeader(std::span<const InputOption> options);

@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/vehicle_rows.h"
 
-#include <optional>
-#include <string_view>
+#include "batch/csv_text.h"
+#include "core/drivetrain_catalogue.h"
+#include "core/number_text.h"
+
+#include <algorithm>
 
 namespace evdrive::batch {
 namespace {
-
-std::string_view textOf(const std::optional<std::string>& result) {
-    return result ? std::string_view(*result) : std::string_view();
-}
 
 std::string_view cellOrEmpty(std::span<const std::string_view> cells, std::size_t column) {
     return column < cells.size() ? cells[column] : std::string_view();
@@ -19,94 +18,130 @@ std::string_view cellOrEmpty(std::span<const std::string_view> cells, std::size_
 } // namespace
 
 VehicleRows::VehicleRows(const TableLayout& layout, std::span<const InputOption> options,
-                         CsvWriter& out)
+                         TableStyle style)
     : layout_(layout)
-    , options_(options)
-    , out_(out) {
+    , style_(style) {
     for (const InputOption& option : options) {
+        const std::size_t index = option.input.index;
+        echoRecords_ = echoRecords_ && layout.columnOfInput[index] == TableLayout::none;
         if (option.sweep) {
             sweeps_.push_back(&option);
+            gridSize_ *= option.sweep->count;
+        } else {
+            // The text outlives the rows: options live as long as the run.
+            inputs_[index] = option.text;
         }
     }
-    position_.resize(sweeps_.size());
+    sweepTexts_.resize(sweeps_.size());
+    for (std::size_t index = 0; index < inputCount; ++index) {
+        const std::size_t column = layout.columnOfInput[index];
+        const bool given = std::any_of(options.begin(), options.end(), [&](const InputOption& o) {
+            return o.input.index == index;
+        });
+        if (column != TableLayout::none && !given) {
+            cellOfInput_.emplace_back(index, column);
+        }
+    }
 }
 
-void VehicleRows::writeHeader(std::span<const std::string> header) {
+void VehicleRows::writeHeader(std::span<const std::string> header, std::string& out) const {
+    bool first = true;
+    const auto cell = [&](std::string_view text) {
+        if (!first) {
+            out += style_.delimiter;
+        }
+        first = false;
+        appendCell(out, text, style_.delimiter);
+    };
     for (const std::string& name : header) {
-        out_.cell(name);
+        cell(name);
     }
     for (const std::size_t index : layout_.addedInputs) {
-        out_.cell(inputName(index, layout_.naming[index]));
+        cell(inputName(index, layout_.naming[index]));
     }
     for (const AddedColumn& column : addedColumns) {
-        out_.cell(columnName(column, layout_.resultNaming));
+        cell(columnName(column, layout_.resultNaming));
     }
-    out_.endRow();
+    out += style_.lineEnd;
 }
 
-void VehicleRows::writeRecord(std::span<const std::string_view> cells) {
-    for (std::size_t index = 0; index < inputCount; ++index) {
-        inputs_.*drivetrainInputs[index].member = cellOrEmpty(cells, layout_.columnOfInput[index]);
-    }
-    for (const InputOption& option : options_) {
-        if (!option.sweep) {
-            inputs_.*drivetrainInputs[option.input.index].member = option.text;
-        }
-    }
-    for (std::size_t sweep = 0; sweep < sweeps_.size(); ++sweep) {
-        setSweepValue(sweep, 0);
-    }
-    // Counts through the grid like an odometer, the last sweep fastest.
-    for (;;) {
-        writeRow(cells);
-        std::size_t sweep = sweeps_.size();
-        while (sweep > 0 && position_[sweep - 1] + 1 == sweeps_[sweep - 1]->sweep->count) {
-            --sweep;
-            setSweepValue(sweep, 0);
-        }
-        if (sweep == 0) {
-            return;
-        }
-        setSweepValue(sweep - 1, position_[sweep - 1] + 1);
+// Counts through the grid like an odometer, the last sweep fastest.
+void VehicleRows::setGridPoint(std::uint64_t point) {
+    for (std::size_t sweep = sweeps_.size(); sweep-- > 0;) {
+        const Sweep& values = *sweeps_[sweep]->sweep;
+        sweepTexts_[sweep] = values.text(point % values.count);
+        inputs_[sweeps_[sweep]->input.index] = sweepTexts_[sweep];
+        point /= values.count;
     }
 }
 
-void VehicleRows::setSweepValue(std::size_t sweep, std::uint64_t k) {
-    position_[sweep] = k;
-    const InputOption& option = *sweeps_[sweep];
-    inputs_.*drivetrainInputs[option.input.index].member = option.sweep->text(k);
+void VehicleRows::writeRecord(const CsvRecord& record, std::uint64_t from, std::uint64_t to,
+                              std::string& out, RowTally& tally) {
+    for (const auto& [index, column] : cellOfInput_) {
+        inputs_[index] = cellOrEmpty(record.cells, column);
+    }
+    for (std::uint64_t point = from; point < to; ++point) {
+        if (!sweeps_.empty()) {
+            setGridPoint(point);
+        }
+        writeRow(record, out, tally);
+    }
 }
 
-void VehicleRows::writeRow(std::span<const std::string_view> cells) {
-    const DrivetrainResults results = computeDrivetrain(inputs_);
-    for (std::size_t column = 0; column < layout_.inputOfColumn.size(); ++column) {
-        const std::size_t index = layout_.inputOfColumn[column];
-        out_.cell(index == TableLayout::none ? cellOrEmpty(cells, column)
-                                             : inputs_.*drivetrainInputs[index].member);
+void VehicleRows::writeRow(const CsvRecord& record, std::string& out, RowTally& tally) {
+    const char delimiter = style_.delimiter;
+    const DrivetrainFigures figures = computeDrivetrainFigures(inputs_);
+    const std::span<const std::string_view> cells = record.cells;
+    const std::size_t columns = layout_.inputOfColumn.size();
+    if (echoRecords_ && record.plain) {
+        out += record.raw;
+        out.append(columns - std::min(columns, cells.size()), delimiter);
+    } else {
+        for (std::size_t column = 0; column < columns; ++column) {
+            if (column > 0) {
+                out += delimiter;
+            }
+            const std::size_t index = layout_.inputOfColumn[column];
+            appendCell(out,
+                       index == TableLayout::none ? cellOrEmpty(cells, column) : inputs_[index],
+                       delimiter);
+        }
     }
     for (const std::size_t index : layout_.addedInputs) {
-        out_.cell(inputs_.*drivetrainInputs[index].member);
+        out += delimiter;
+        appendCell(out, inputs_[index], delimiter);
     }
-    for (const auto& result : drivetrainResults) {
-        out_.cell(textOf(results.*result.member));
-    }
-    blamed_.clear();
-    if (results.error) {
-        out_.cell(errorKey(results.error->kind));
-        out_.cell(causeKey(results.error->cause));
-        for (const auto member : results.error->inputs) {
-            if (!blamed_.empty()) {
-                blamed_ += ';';
-            }
-            const std::size_t index = fieldIndex(member);
-            blamed_ += inputName(index, layout_.naming[index]);
+    NumberText number;
+    for (std::size_t result = 0; result < drivetrainResultCount; ++result) {
+        out += delimiter;
+        if (result < figures.reached) {
+            out += formatGeneral(figures.values[result], number);
         }
-    } else {
-        out_.cell({});
-        out_.cell({});
     }
-    out_.cell(blamed_);
-    out_.endRow();
+    out += delimiter;
+    if (figures.failure) {
+        const RunFailure& failure = *figures.failure;
+        tally.countFailure(failure.kind, record.line);
+        out += errorKey(failure.kind);
+        out += delimiter;
+        out += causeKey(failure.cause);
+        out += delimiter;
+        blamed_.clear();
+        for (std::size_t index = 0; index < inputCount; ++index) {
+            if (failure.inputs & (std::uint32_t{1} << index)) {
+                if (!blamed_.empty()) {
+                    blamed_ += ';';
+                }
+                blamed_ += inputName(index, layout_.naming[index]);
+            }
+        }
+        appendCell(out, blamed_, delimiter);
+    } else {
+        out += delimiter;
+        out += delimiter;
+    }
+    ++tally.rows;
+    out += style_.lineEnd;
 }
 
 } // namespace evdrive::batch

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "batch/csv_writer.h"
+#include "batch/csv_records.h"
 #include "batch/options.h"
+#include "batch/row_tally.h"
 #include "batch/table_layout.h"
 #include "core/drivetrain.h"
 
@@ -11,31 +12,49 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace evdrive::batch {
+
+// How the written table looks: its delimiter and line end.
+struct TableStyle {
+    char delimiter = ',';
+    std::string_view lineEnd = "\n";
+};
 
 // Writes the table's header and, for each record of the table, the rows it
 // makes: the record with the --set texts in place, once for each point of
 // the sweeps' grid, each with the results of its calculation.
 class VehicleRows {
   public:
-    VehicleRows(const TableLayout& layout, std::span<const InputOption> options, CsvWriter& out);
+    VehicleRows(const TableLayout& layout, std::span<const InputOption> options, TableStyle style);
 
-    void writeHeader(std::span<const std::string> header);
-    void writeRecord(std::span<const std::string_view> cells);
+    // The points of the sweeps' grid: the rows each record makes.
+    std::uint64_t gridSize() const { return gridSize_; }
+
+    void writeHeader(std::span<const std::string> header, std::string& out) const;
+
+    // The rows of a record for the grid points from to to (excluded).
+    void writeRecord(const CsvRecord& record, std::uint64_t from, std::uint64_t to,
+                     std::string& out, RowTally& tally);
 
   private:
-    void setSweepValue(std::size_t sweep, std::uint64_t k);
-    void writeRow(std::span<const std::string_view> cells);
+    void setGridPoint(std::uint64_t point);
+    void writeRow(const CsvRecord& record, std::string& out, RowTally& tally);
 
     const TableLayout& layout_;
-    std::span<const InputOption> options_;
-    CsvWriter& out_;
-    std::vector<const InputOption*> sweeps_; // the first varies slowest
-    std::vector<std::uint64_t> position_;    // in each sweep
-    DrivetrainInputs inputs_;
+    TableStyle style_;
+    DrivetrainCells inputs_{};
+    // The inputs that come from the record's cells: no option gives them.
+    std::vector<std::pair<std::size_t, std::size_t>> cellOfInput_; // input, column
+    std::vector<const InputOption*> sweeps_;                       // the first varies slowest
+    std::vector<std::string> sweepTexts_;
     std::string blamed_;
+    std::uint64_t gridSize_ = 1;
+    // Whether a record's own text can stand for its cells: no option puts
+    // its text in one of the header's columns.
+    bool echoRecords_ = true;
 };
 
 } // namespace evdrive::batch

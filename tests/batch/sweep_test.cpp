@@ -22,8 +22,8 @@ class SweepTexts : public testing::TestWithParam<SweepValues> {};
 
 TEST_P(SweepTexts, AreFromPlusKStepsToTheLastNotBeyondTo) {
     const SweepValues& row = GetParam();
-    const auto sweep = parseSweep(row.range);
-    ASSERT_TRUE(sweep.has_value()) << sweep.error();
+    const auto sweep = parseSweep(row.range, "--sweep");
+    ASSERT_TRUE(sweep.has_value()) << sweep.error().message();
     std::vector<std::string> texts;
     for (std::uint64_t k = 0; k < sweep->count; ++k) {
         texts.push_back(sweep->text(k));
@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SweepLimit, TenMillionRowsAreTheMost) {
-    const auto sweep = parseSweep("1:1e7:1");
+    const auto sweep = parseSweep("1:1e7:1", "--sweep");
     ASSERT_TRUE(sweep.has_value());
     EXPECT_EQ(sweep->count, 10'000'000u);
     EXPECT_EQ(sweep->text(sweep->count - 1), "10000000");
@@ -65,9 +65,9 @@ class SweepFaults : public testing::TestWithParam<SweepFault> {};
 
 TEST_P(SweepFaults, AreRejectedWithTheReason) {
     const SweepFault& row = GetParam();
-    const auto sweep = parseSweep(row.range);
+    const auto sweep = parseSweep(row.range, "--sweep");
     ASSERT_FALSE(sweep.has_value());
-    EXPECT_EQ(sweep.error(), row.message);
+    EXPECT_EQ(sweep.error().message(), std::string("--sweep: ") + row.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "batch/csv_reader.h"
+#include "batch/csv_records.h"
+#include "batch/record_blocks.h"
 #include "batch/table_run.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -15,16 +16,18 @@ using fuzz::require;
 namespace {
 
 struct Run {
-    RunOutcome outcome;
+    Outcome<RowTally> outcome;
     std::string written;
 };
 
-Run runInMemory(std::string_view table, std::size_t readSize) {
+// The table in memory, read in pieces of readSize bytes by so many threads.
+Run runInMemory(std::string_view table, std::size_t readSize, std::size_t jobs) {
     std::FILE* input = fmemopen(const_cast<char*>(table.data()), table.size(), "rb");
     char* written = nullptr;
     std::size_t length = 0;
     std::FILE* output = open_memstream(&written, &length);
-    Run run{runTable(input, {}, output, readSize), {}};
+    FileSource source(input, "standard input", false);
+    Run run{runTable(&source, {}, output, {jobs, readSize}), {}};
     std::fclose(input);
     std::fclose(output);
     run.written.assign(written, length);
@@ -32,35 +35,53 @@ Run runInMemory(std::string_view table, std::size_t readSize) {
     return run;
 }
 
+bool sameOutcome(const Outcome<RowTally>& a, const Outcome<RowTally>& b) {
+    if (a.has_value() != b.has_value()) {
+        return false;
+    }
+    return a ? a->rows == b->rows && a->failedByKind == b->failedByKind &&
+                   a->firstFailedLine == b->firstFailedLine
+             : a.error().message() == b.error().message() && a.error().status == b.error().status;
+}
+
 } // namespace
 
 // The first byte sets a read size of 1 to 16 bytes, the rest is a table. The
 // run ends in a table written or a malformed line, the same whether the table
-// is read in one piece or in small ones, and what it wrote reads back as CSV
-// whose every row has the header's cells.
+// is read whole by one thread or in small pieces by three, and what it wrote
+// reads back as CSV whose every row has the header's cells.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
     const std::size_t readSize = 1 + data[0] % 16;
     const std::string table(fuzz::asText(data + 1, size - 1));
-    const Run whole = runInMemory(table, defaultReadSize);
-    require(whole.outcome.kind == RunOutcome::Kind::Done ||
-                whole.outcome.kind == RunOutcome::Kind::Malformed,
+    const Run whole = runInMemory(table, defaultReadSize, 1);
+    require(whole.outcome || whole.outcome.error().status == ExitStatus::BadInput,
             "a table in memory is read and written whole or stops at a malformed line");
-    const Run pieces = runInMemory(table, readSize);
-    require(pieces.outcome.kind == whole.outcome.kind &&
-                pieces.outcome.message == whole.outcome.message && pieces.written == whole.written,
-            "a table read in small pieces gives what it gives read whole");
+    const Run pieces = runInMemory(table, readSize, 3);
+    require(sameOutcome(pieces.outcome, whole.outcome) && pieces.written == whole.written,
+            "a table read in small pieces by several threads gives what it gives read whole");
 
     std::FILE* back = fmemopen(const_cast<char*>(whole.written.data()), whole.written.size(), "rb");
-    CsvReader reader(back, readSize);
-    CsvReader::Status status = reader.next();
-    const std::size_t columns = status == CsvReader::Status::Record ? reader.cells().size() : 0;
-    for (; status == CsvReader::Status::Record; status = reader.next()) {
-        require(reader.cells().size() == columns, "every row written has the header's cells");
+    FileSource source(back, "output", false);
+    RecordBlocks blocks(source, ',', readSize);
+    CsvRecords records;
+    std::optional<std::size_t> columns;
+    for (;;) {
+        auto block = blocks.next(readSize);
+        require(block.has_value(), "what is written reads back");
+        if (!*block) {
+            break;
+        }
+        records.reset((*block)->text, (*block)->firstLine);
+        for (CsvRecords::Status status; (status = records.next()) != CsvRecords::Status::End;) {
+            require(status == CsvRecords::Status::Record, "what is written reads back as CSV");
+            columns = columns.value_or(records.record().cells.size());
+            require(records.record().cells.size() == *columns,
+                    "every row written has the header's cells");
+        }
     }
-    require(status == CsvReader::Status::End, "what is written reads back as CSV");
     std::fclose(back);
     return 0;
 }

@@ -102,7 +102,7 @@ struct GeneratedTable {
         for (const std::string& cell : cells) {
             line += (&cell == &cells.front() ? "" : ",") + csvCell(cell, chance(0.2));
         }
-        return line + "\n";
+        return line + lineEnd;
     }
 
     void addRow(const std::string& note) {
@@ -161,6 +161,7 @@ struct GeneratedTable {
     }
 
     std::mt19937_64 random;
+    std::string lineEnd = "\n";
     std::vector<int> columns = {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     Row header;
     std::array<std::string, drivetrainInputCount> names;
@@ -231,6 +232,65 @@ TEST(GeneratedRows, BuiltCommandReadsALargeTableWholeFromAFileAndAPipe) {
     for (const std::string& path : {tablePath, fromFile, fromPipe}) {
         std::remove(path.c_str());
     }
+}
+
+// The same table computed by one thread and by four: a few MiB with CRLF line
+// ends, quoted cells, failing rows and, near the end, a row with more cells
+// than the header. The same rows, the same message naming the same line, the
+// same exit status.
+TEST(GeneratedRows, OneJobAndFourGiveTheSameRowsAndMessages) {
+    const char* command = std::getenv("EVDRIVE_BATCH");
+    if (!command) {
+        GTEST_SKIP() << "EVDRIVE_BATCH names no built evdrive-batch";
+    }
+    GeneratedTable table(20261209);
+    table.lineEnd = "\r\n";
+    table.makeHeader();
+    const std::vector<std::string> notes = {"a,b", "say \"hi\"", "two\r\nlines", "plain"};
+    for (int r = 0; r < 40000; ++r) {
+        table.addRow(table.pick(notes));
+    }
+    // The header is line 1 and one note in four spans two lines.
+    const std::size_t malformedLine =
+        2 + static_cast<std::size_t>(std::count(table.csv.begin(), table.csv.end(), '\n')) - 1;
+    table.csv += "x" + std::string(table.header.size(), ',') + "\r\n";
+    table.addRow("after");
+    ASSERT_GT(table.csv.size(), std::size_t{2} << 20);
+
+    const std::string folder = testing::TempDir();
+    const std::string tablePath = folder + "evdrive_jobs_table.csv";
+    if (std::FILE* file = std::fopen(tablePath.c_str(), "wb")) {
+        std::fwrite(table.csv.data(), 1, table.csv.size(), file);
+        std::fclose(file);
+    }
+    std::string outputs[2];
+    std::string messages[2];
+    int statuses[2];
+    for (const int jobs : {1, 4}) {
+        const std::string out = folder + "evdrive_jobs_out.csv";
+        const std::string err = folder + "evdrive_jobs_err.txt";
+        const int i = jobs == 1 ? 0 : 1;
+        statuses[i] = std::system(("'" + std::string(command) + "' --jobs " + std::to_string(jobs) +
+                                   " '" + tablePath + "' > '" + out + "' 2> '" + err + "'")
+                                      .c_str());
+        outputs[i] = fileContents(out);
+        messages[i] = fileContents(err);
+        std::remove(out.c_str());
+        std::remove(err.c_str());
+    }
+    std::remove(tablePath.c_str());
+    EXPECT_EQ(messages[0], "evdrive-batch: line " + std::to_string(malformedLine) + ": " +
+                               std::to_string(table.header.size() + 1) +
+                               " cells, more than the header's " +
+                               std::to_string(table.header.size()) + "\n");
+    EXPECT_NE(statuses[0], 0);
+    EXPECT_EQ(messages[1], messages[0]);
+    EXPECT_EQ(statuses[1], statuses[0]);
+    EXPECT_TRUE(outputs[1] == outputs[0]) << "four threads wrote another table than one";
+    // Every row before the malformed line, none after it.
+    EXPECT_EQ(std::count(outputs[0].begin(), outputs[0].end(), '\n') -
+                  std::count(table.csv.begin(), table.csv.end(), '\n'),
+              -2);
 }
 
 } // namespace

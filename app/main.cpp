@@ -3,7 +3,7 @@
 
 #include "app/app_info.h"
 #include "ui/interface_faces.h"
-#include "ui/main_window.h"
+#include "ui/main_form.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

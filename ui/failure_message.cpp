@@ -24,9 +24,9 @@ QString kindName(CalcError kind) {
 }
 
 // “变速器速比”、“驱动桥速比”和“电机最大转矩”
-QString quotedNames(const QList<NamedInput>& inputs) {
+QString quotedNames(const QList<BlamedInput>& inputs) {
     QStringList names;
-    for (const NamedInput& input : inputs) {
+    for (const BlamedInput& input : inputs) {
         names << QStringLiteral("“%1”").arg(input.name);
     }
     const QString last = names.isEmpty() ? QString() : names.takeLast();
@@ -60,7 +60,7 @@ QString whatIsWrong(FailureCause cause, const QString& names, bool oneInput) {
 
 // What to do about it: type the one field blamed afresh, or look over the
 // magnitudes and units of all the fields that fed a step.
-QString advice(FailureCause cause, const QList<NamedInput>& blamed, const QString& names) {
+QString advice(FailureCause cause, const QList<BlamedInput>& blamed, const QString& names) {
     if (blamed.size() != 1 || cause == FailureCause::SineBeyondOne) {
         return QStringLiteral("请检查%1的数量级和单位。").arg(names);
     }
@@ -78,7 +78,7 @@ QString advice(FailureCause cause, const QList<NamedInput>& blamed, const QStrin
 
 } // namespace
 
-QString describeFailure(CalcError kind, FailureCause cause, const QList<NamedInput>& blamed) {
+QString describeFailure(CalcError kind, FailureCause cause, const QList<BlamedInput>& blamed) {
     const QString names = quotedNames(blamed);
     return QStringLiteral("%1：%2\n%3")
         .arg(kindName(kind), whatIsWrong(cause, names, blamed.size() == 1),

@@ -14,8 +14,13 @@ namespace {
 QWidget* createControl(QWidget* window, const Control& control) {
     const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
-    case ControlKind::Caption:
-        return new QLabel(text, window);
+    case ControlKind::Caption: {
+        auto* caption = new QLabel(text, window);
+        // Level with the caption beside it whatever the heights of their
+        // rectangles: a centred text would sink in a taller one.
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return caption;
+    }
     case ControlKind::Field: {
         auto* field = new QLineEdit(text, window);
         field->setValidator(new PastedFirstLine(field));
@@ -78,12 +83,18 @@ QWidget* controlNamed(const QWidget* window, const char* name, const QMetaObject
     return control;
 }
 
-QString captionText(const QWidget* window, const char* caption, const char* part) {
+QString captionText(const QWidget* window, const char* caption) {
     QString text = controlNamed<QLabel>(window, caption)->text();
     if (text.endsWith(u'：')) {
         text.chop(1);
     }
-    return part ? QStringLiteral("%1（%2）").arg(text, QString::fromUtf8(part)) : text;
+    return text;
+}
+
+QString fieldName(const QWidget* window, const FieldLayout& field, std::string_view caption) {
+    const QString own = QUtf8StringView(caption).toString();
+    return field.part ? QStringLiteral("%1（%2）").arg(captionText(window, field.caption), own)
+                      : own;
 }
 
 } // namespace evdrive

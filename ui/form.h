@@ -12,6 +12,10 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace evdrive {
@@ -31,31 +35,41 @@ T* controlNamed(const QWidget* window, const char* name) {
     return static_cast<T*>(controlNamed(window, name, T::staticMetaObject));
 }
 
-// A field's name for screen readers and failure messages: its caption's text,
-// without a closing colon, and the part it holds ("轮胎型号（断面宽度）").
-QString captionText(const QWidget* window, const char* caption, const char* part = nullptr);
+// A caption's text, without a closing colon: "需求车速电机转速".
+QString captionText(const QWidget* window, const char* caption);
+
+// A field's name for screen readers and failure messages: the caption of its
+// input, or for a part, the caption of the whole and the part's caption:
+// "轮胎型号（断面宽度）".
+QString fieldName(const QWidget* window, const FieldLayout& field, std::string_view caption);
 
 // A window built from its description, and the handles to its fields and
 // results that the calculation reads and writes.
-template <class Inputs, class Outcome>
+template <class Inputs>
 class Form {
   public:
-    Form(QWidget* window, const FormDescription<Inputs, Outcome>& description)
+    Form(QWidget* window, const FormDescription<Inputs>& description)
         : window_(window) {
         window->setObjectName(QLatin1StringView(description.objectName));
         buildControls(window, description.clientSize, description.controls, description.focusOrder);
-        for (const FieldBinding<Inputs>& binding : description.fields) {
-            auto* field = controlNamed<QLineEdit>(window, binding.field);
-            field->setAccessibleName(captionText(window, binding.caption, binding.part));
-            fields_.push_back({field, binding.input, QString::fromUtf8(binding.hint)});
+        // Fields and inputs pair up in order: one left over would go unread.
+        if (description.fields.size() != description.inputs.size()) {
+            qFatal("%s has %zu fields for %zu inputs", description.objectName,
+                   description.fields.size(), description.inputs.size());
         }
-        for (const ResultBinding<Outcome>& binding : description.results) {
-            auto* label = controlNamed<ResultLabel>(window, binding.label);
+        for (std::size_t i = 0; i < description.fields.size(); ++i) {
+            const InputQuantity<Inputs>& input = description.inputs[i];
+            auto* field = controlNamed<QLineEdit>(window, description.fields[i].field);
+            field->setAccessibleName(fieldName(window, description.fields[i], input.caption));
+            fields_.push_back({field, input.member, QUtf8StringView(input.hint).toString()});
+        }
+        for (const ResultLayout& result : description.results) {
+            auto* label = controlNamed<ResultLabel>(window, result.label);
             // What a screen reader says besides the result itself: "需求车速电机转速, rpm".
             label->setAccessibleDescription(
-                QStringLiteral("%1, %2").arg(captionText(window, binding.caption),
-                                             controlNamed<QLabel>(window, binding.unit)->text()));
-            results_.push_back({label, binding.text});
+                QStringLiteral("%1, %2").arg(captionText(window, result.caption),
+                                             controlNamed<QLabel>(window, result.unit)->text()));
+            results_.push_back(label);
         }
     }
 
@@ -72,15 +86,20 @@ class Form {
         return inputs;
     }
 
-    // A result that the outcome lacks is cleared, never left from an earlier run.
-    void showResults(const Outcome& outcome) const {
-        for (const Result& result : results_) {
-            result.label->setResult(QString::fromStdString(result.text(outcome).value_or("")));
+    // The texts of the results in the order of the description's; a result
+    // that the outcome lacks is cleared, never left from an earlier run.
+    void showResults(std::span<const std::optional<std::string>> texts) const {
+        if (texts.size() != results_.size()) {
+            qFatal("%s shows %zu results in %zu controls", qPrintable(window_->objectName()),
+                   texts.size(), results_.size());
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            results_[i]->setResult(QString::fromStdString(texts[i].value_or("")));
         }
     }
 
     void report(const CalcFailure<Inputs>& failure) const {
-        QList<NamedInput> blamed;
+        QList<BlamedInput> blamed;
         for (const auto input : failure.inputs) {
             for (const Field& field : fields_) {
                 if (field.input == input) {
@@ -97,14 +116,10 @@ class Form {
         std::string Inputs::*input;
         QString hint;
     };
-    struct Result {
-        ResultLabel* label;
-        std::optional<std::string> (*text)(const Outcome&);
-    };
 
     QWidget* window_;
     std::vector<Field> fields_;
-    std::vector<Result> results_;
+    std::vector<ResultLabel*> results_;
 };
 
 } // namespace evdrive

@@ -3,17 +3,17 @@
 
 #pragma once
 
+#include "core/quantity.h"
+
 #include <QRect>
 #include <QSize>
 
-#include <optional>
 #include <span>
-#include <string>
 
 namespace evdrive {
 
 enum class ControlKind {
-    Caption, // static text in the window's default font
+    Caption, // static text in the window's default font, at the top left of its rectangle
     Field,   // single-line entry for a number
     Result,  // a result on a green background
     Button,
@@ -30,38 +30,39 @@ struct Control {
     const char* toolTip = nullptr;
 };
 
-// A field and the input of the calculation that it feeds.
-template <class Inputs>
-struct FieldBinding {
+// Where the window shows an input: its field, the caption beside it and the
+// unit after it, if the window shows one. What the field is called, and what
+// to type there, the catalogue of the calculation's inputs says.
+struct FieldLayout {
     const char* field;
-    std::string Inputs::*input;
-    // The caption that names the field, for screen readers and failure
-    // messages; with part, the field holds that part of what the caption names.
     const char* caption;
-    const char* hint; // what to type there, "以 kg 为单位的质量，例如 1500"
-    const char* part = nullptr;
+    const char* unit = nullptr;
+    // The field holds a part of what the caption names, and is called by
+    // both: "轮胎型号（断面宽度）".
+    bool part = false;
 };
 
-// A result label and the result text of the calculation's outcome that it shows.
-template <class Outcome>
-struct ResultBinding {
+// Where the window shows a result: the control that holds it, its caption
+// and its unit.
+struct ResultLayout {
     const char* label;
-    std::optional<std::string> (*text)(const Outcome&);
-    const char* caption; // the control that names it
-    const char* unit;    // the control that gives its unit
+    const char* caption;
+    const char* unit;
 };
 
 // All of a fixed-layout window that is data: its controls, where they stand,
 // the order Tab visits them in (the first has the focus when the window
-// opens), and how its fields and results meet the calculation.
-template <class Inputs, class Outcome>
+// opens), the fields of the calculation's inputs in their catalogue's order,
+// and the controls of its results in the order the calculation gives them.
+template <class Inputs>
 struct FormDescription {
     const char* objectName;
     QSize clientSize;
     std::span<const Control> controls;
     std::span<const char* const> focusOrder;
-    std::span<const FieldBinding<Inputs>> fields;
-    std::span<const ResultBinding<Outcome>> results;
+    std::span<const InputQuantity<Inputs>> inputs;
+    std::span<const FieldLayout> fields;
+    std::span<const ResultLayout> results;
 };
 
 } // namespace evdrive

@@ -3,8 +3,10 @@
 
 #include "ui/result_label.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -103,6 +105,21 @@ void ResultLabel::keyPressEvent(QKeyEvent* event) {
 void ResultLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     selectAll();
+}
+
+// The toolkit's Chinese texts give 复制 its access key, "复制(&C)", but leave
+// 全选 without one: it takes A, the key of its shortcut Ctrl+A, written alike.
+void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    const QString bare = QStringLiteral("全选");
+    for (QAction* action : menu->actions()) {
+        // After a tab, the shortcut: "全选\tCtrl+A".
+        if (QString text = action->text(); text.section(u'\t', 0, 0) == bare) {
+            action->setText(text.replace(0, bare.size(), QStringLiteral("全选(&A)")));
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 } // namespace evdrive

@@ -13,7 +13,7 @@ namespace evdrive {
 // its tooltip, a screen reader and every way of copying get all of it, and
 // what is selected is always all of it. It draws the longest form of the
 // result that fits, the last digit kept fading out where digits were given up.
-// The user cannot edit it.
+// The user cannot edit it. Its context menu gives 复制 and 全选 each its access key.
 class ResultLabel : public QLineEdit {
     Q_OBJECT
 
@@ -31,6 +31,7 @@ class ResultLabel : public QLineEdit {
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     QRect textArea() const;

@@ -4,7 +4,7 @@
 #include "tests/monkey/monkey.h"
 
 #include "tests/monkey/window_checks.h"
-#include "ui/tire_window.h"
+#include "ui/tire_radius_form.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -5,7 +5,7 @@
 
 #include "tests/monkey/random_text.h"
 #include "tests/monkey/typed_texts.h"
-#include "ui/main_window.h"
+#include "ui/main_form.h"
 
 #include <QPointer>
 #include <QString>

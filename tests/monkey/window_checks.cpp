@@ -3,15 +3,17 @@
 
 #include "tests/monkey/window_checks.h"
 
-#include "core/drivetrain.h"
+#include "core/drivetrain_catalogue.h"
 #include "core/number_text.h"
-#include "core/tire_radius.h"
-#include "ui/main_window.h"
+#include "core/tire_catalogue.h"
+#include "ui/main_form.h"
 #include "ui/result_label.h"
-#include "ui/tire_window.h"
+#include "ui/tire_radius_form.h"
 
 #include <QApplication>
 #include <QMessageBox>
+
+#include <array>
 
 namespace evdrive::monkey {
 namespace {
@@ -32,13 +34,15 @@ std::optional<QString> brokenFieldRule(const QWidget* window, const TypedTexts& 
     return std::nullopt;
 }
 
+// The texts of the fields Text1, Text2, … as the inputs of the catalogue, in its order.
 template <class Inputs, std::size_t N>
-Inputs fieldTexts(const QWidget* window, std::string Inputs::*const (&members)[N]) {
+Inputs fieldTexts(const QWidget* window, const std::array<InputQuantity<Inputs>, N>& catalogue) {
     Inputs inputs;
     for (std::size_t i = 0; i < N; ++i) {
-        inputs.*members[i] = window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1))
-                                 ->text()
-                                 .toStdString();
+        inputs.*catalogue[i].member =
+            window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1))
+                ->text()
+                .toStdString();
     }
     return inputs;
 }
@@ -58,23 +62,15 @@ std::optional<QString> compare(const QWidget* window, const char* label,
 
 std::optional<QString> wrongResults(const QWidget* window) {
     if (qobject_cast<const TireRadiusForm*>(window)) {
-        using In = TireDesignation;
-        constexpr std::string In::*members[] = {&In::sectionWidth, &In::aspectRatio,
-                                                &In::rimDiameter};
-        const auto radius = computeTireRadius(fieldTexts(window, members));
+        const auto radius = computeTireRadius(fieldTexts(window, tireInputs));
         return compare(window, "Label3", radius ? std::optional(*radius) : std::nullopt);
     }
-    using In = DrivetrainInputs;
-    constexpr std::string In::*members[] = {
-        &In::gearRatio,          &In::finalDriveRatio,      &In::tireRadius,
-        &In::requiredVelocity,   &In::drivetrainEfficiency, &In::grossMass,
-        &In::rollingCoefficient, &In::dragCoefficient,      &In::bodyHeight,
-        &In::bodyWidth,          &In::motorMaxTorque,       &In::requiredGrade};
-    const DrivetrainResults results = computeDrivetrain(fieldTexts(window, members));
-    for (const auto& [label, text] :
-         {std::pair{"Label1", results.motorRpmText}, std::pair{"Label12", results.powerText},
-          std::pair{"Label28", results.gradeText}}) {
-        if (auto wrong = compare(window, label, text)) {
+    const DrivetrainResults results = computeDrivetrain(fieldTexts(window, drivetrainInputs));
+    // The window's result controls, in the order of the catalogue's results.
+    constexpr const char* labels[] = {"Label1", "Label12", "Label28"};
+    static_assert(std::size(labels) == drivetrainResults.size());
+    for (std::size_t i = 0; i < drivetrainResults.size(); ++i) {
+        if (auto wrong = compare(window, labels[i], results.*drivetrainResults[i].member)) {
             return wrong;
         }
     }

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/main_window_test.h"
-#include "tests/ui/tire_window_test.h"
+#include "tests/ui/catalogue_drift_test.h"
+#include "tests/ui/failure_message_test.h"
+#include "tests/ui/main_form_test.h"
+#include "tests/ui/tire_radius_form_test.h"
 #include "ui/interface_faces.h"
 
 #include <QApplication>
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
     std::vector<std::unique_ptr<QObject>> suites;
     suites.push_back(std::make_unique<evdrive::test::MainFormTest>());
     suites.push_back(std::make_unique<evdrive::test::TireRadiusFormTest>());
+    suites.push_back(std::make_unique<evdrive::test::FailureMessageTest>());
+    suites.push_back(std::make_unique<evdrive::test::CatalogueDriftTest>());
 
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args(argv, argv + argc);

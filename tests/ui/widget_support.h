@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ui/result_label.h"
-#include "ui/tire_window.h"
+#include "ui/tire_radius_form.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

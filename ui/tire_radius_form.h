@@ -26,7 +26,7 @@ class TireRadiusForm : public QWidget {
     void calculate();
     void copyResult();
 
-    Form<TireDesignation, Outcome> form_;
+    Form<TireDesignation> form_;
     ResultLabel* radius_;
 };
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/tire_window_test.h"
+#include "tests/ui/tire_radius_form_test.h"
 
 #include "tests/ui/widget_support.h"
-#include "ui/main_window.h"
-#include "ui/tire_window.h"
+#include "ui/main_form.h"
+#include "ui/tire_radius_form.h"
 
 #include <QApplication>
 #include <QClipboard>

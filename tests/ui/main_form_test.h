@@ -24,6 +24,9 @@ class MainFormTest : public QObject {
     void resultShowsItsLongestFittingForm_data();
     void resultShowsItsLongestFittingForm();
     void screenReaderHearsCaptionsAndWholeResults();
+    void resultMenuEntriesHaveAccessKeys();
+    void captionsStandAtTheirTopLeft_data();
+    void captionsStandAtTheirTopLeft();
     void focusStartsOnStartButtonAndTabsThroughTheFields();
     void enterOnFocusedStartButtonCalculates();
     void tireButtonOpensOneWindow();

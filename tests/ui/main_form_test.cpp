@@ -1,18 +1,24 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "tests/ui/main_window_test.h"
+#include "tests/ui/main_form_test.h"
 
+#include "core/drivetrain_catalogue.h"
+#include "core/tire_catalogue.h"
 #include "tests/ui/widget_support.h"
-#include "ui/main_window.h"
-#include "ui/tire_window.h"
+#include "ui/main_form.h"
+#include "ui/tire_radius_form.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLibraryInfo>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -126,18 +132,18 @@ void MainFormTest::emptyFieldIsNamed_data() {
     const QStringList mainOrder = {"Text4", "Text1", "Text2",  "Text3", "Text6", "Text7",
                                    "Text8", "Text9", "Text10", "Text5", "Text11"};
     const QStringList tireOrder = {"Text1", "Text2", "Text3"};
-    const char* mainCaptions[] = {"需求车速",   "变速器速比",   "驱动桥速比",   "轮胎滚动半径",
-                                  "满载总质量", "滚动阻力系数", "空气阻力系数", "车身高度",
-                                  "车身宽度",   "传动系统效率", "电机最大转矩"};
+    // Fields are numbered in the order of their catalogue.
+    const auto input = [](const QString& field) { return field.sliced(4).toUInt() - 1; };
     for (int i = 0; i < mainOrder.size(); ++i) {
         QTest::addRow("MainForm.%s", qPrintable(mainOrder[i]))
-            << false << mainOrder << i << QString(mainCaptions[i]);
+            << false << mainOrder << i
+            << QUtf8StringView(drivetrainInputs[input(mainOrder[i])].caption).toString();
     }
-    const char* tireCaptions[] = {"轮胎型号（断面宽度）", "轮胎型号（扁平比）",
-                                  "轮胎型号（轮辋直径）"};
     for (int i = 0; i < tireOrder.size(); ++i) {
         QTest::addRow("TireRadiusForm.%s", qPrintable(tireOrder[i]))
-            << true << tireOrder << i << QString(tireCaptions[i]);
+            << true << tireOrder << i
+            << QStringLiteral("轮胎型号（%1）")
+                   .arg(QUtf8StringView(tireInputs[input(tireOrder[i])].caption).toString());
     }
     // Read by no calculation: emptying it changes nothing.
     QTest::addRow("MainForm.Text12") << false << QStringList{"Text12"} << 0 << QString();
@@ -248,6 +254,58 @@ void MainFormTest::screenReaderHearsCaptionsAndWholeResults() {
     QCOMPARE(QAccessible::queryAccessibleInterface(find<QWidget>(tire, "Label3"))
                  ->text(QAccessible::Description),
              "轮胎滚动半径, m");
+}
+
+// With the toolkit's Chinese texts, which the program loads, every entry of a
+// result's menu has its access key: the toolkit gives 复制 its (&C), 全选 none.
+void MainFormTest::resultMenuEntriesHaveAccessKeys() {
+    QTranslator toolkitTexts;
+    QVERIFY(toolkitTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                              QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QApplication::installTranslator(&toolkitTexts);
+    MainForm window(mainTitle, contact);
+    window.show();
+    auto* label = find<ResultLabel>(&window, "Label12");
+    label->setResult(workedResults[1]);
+    QContextMenuEvent opening(QContextMenuEvent::Mouse, QPoint(4, 4),
+                              label->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(label, &opening);
+    auto* menu = label->findChild<QMenu*>();
+    QVERIFY(menu && menu->isVisible());
+    QStringList entries;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            // A tab parts the entry from its shortcut.
+            entries << action->text().section(u'\t', 0, 0);
+        }
+    }
+    menu->close();
+    QCOMPARE(entries, (QStringList{"复制(&C)", "全选(&A)"}));
+}
+
+// Every caption's text stands at the top left of its rectangle, level with
+// its neighbour whatever their heights: "km/h" (25 high) beside "需求车速" (17).
+void MainFormTest::captionsStandAtTheirTopLeft_data() {
+    QTest::addColumn<bool>("tire");
+    QTest::newRow("MainForm") << false;
+    QTest::newRow("TireRadiusForm") << true;
+}
+
+void MainFormTest::captionsStandAtTheirTopLeft() {
+    QFETCH(bool, tire);
+    std::unique_ptr<QWidget> window;
+    if (tire) {
+        window = std::make_unique<TireRadiusForm>();
+    } else {
+        window = std::make_unique<MainForm>(mainTitle, contact);
+    }
+    const QList<QLabel*> captions = window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    QVERIFY(!captions.isEmpty());
+    for (const QLabel* caption : captions) {
+        QVERIFY2(caption->alignment() == (Qt::AlignLeft | Qt::AlignTop),
+                 qPrintable(caption->objectName()));
+    }
 }
 
 void MainFormTest::focusStartsOnStartButtonAndTabsThroughTheFields() {

@@ -1,12 +1,9 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/main_window.h"
+#include "ui/main_form_description.h"
 
-#include "ui/tire_window.h"
-#include "ui/window_icon.h"
-
-#include <QPushButton>
+#include "core/drivetrain_catalogue.h"
 
 namespace evdrive {
 namespace {
@@ -73,74 +70,40 @@ constexpr const char* focusOrder[] = {"Command1", "Text1",  "Text2",  "Text3",  
                                       "Text5",    "Text6",  "Text7",  "Text8",   "Text9",
                                       "Text10",   "Text11", "Text12", "Command2"};
 
-using In = DrivetrainInputs;
-
-constexpr FieldBinding<In> fields[] = {
-    {"Text1", &In::gearRatio, "Label10", "变速器速比，无变速器时填 1"},
-    {"Text2", &In::finalDriveRatio, "Label3", "驱动桥速比，例如 8"},
-    {"Text3", &In::tireRadius, "Label4", "以米为单位的半径，例如 0.3（可用“轮胎计算”求出）"},
-    {"Text4", &In::requiredVelocity, "Label5", "以 km/h 为单位的车速，例如 60"},
-    {"Text5", &In::drivetrainEfficiency, "Label14", "小数形式的效率，例如 0.9（不是 90）"},
-    {"Text6", &In::grossMass, "Label15", "以 kg 为单位的质量，例如 1500"},
-    {"Text7", &In::rollingCoefficient, "Label16", "滚动阻力系数，例如 0.015"},
-    {"Text8", &In::dragCoefficient, "Label18", "空气阻力系数，例如 0.3"},
-    {"Text9", &In::bodyHeight, "Label21", "以 mm 为单位的高度，例如 1500"},
-    {"Text10", &In::bodyWidth, "Label19", "以 mm 为单位的宽度，例如 1700"},
-    {"Text11", &In::motorMaxTorque, "Label24", "以 N·m 为单位的转矩，例如 200"},
-    {"Text12", &In::requiredGrade, "Label26", "以 % 为单位的坡度，例如 30"},
+// In field order: each field, its caption and, where the window shows one, its unit.
+// clang-format off
+constexpr FieldLayout fields[] = {
+    {"Text1",  "Label10"},
+    {"Text2",  "Label3"},
+    {"Text3",  "Label4",  "Label6"},
+    {"Text4",  "Label5",  "Label7"},
+    {"Text5",  "Label14"},
+    {"Text6",  "Label15", "Label17"},
+    {"Text7",  "Label16"},
+    {"Text8",  "Label18"},
+    {"Text9",  "Label21", "Label22"},
+    {"Text10", "Label19", "Label20"},
+    {"Text11", "Label24", "Label25"},
+    {"Text12", "Label26", "Label30"},
 };
 
-using Out = DrivetrainResults;
-
-constexpr ResultBinding<Out> results[] = {
-    {"Label1", [](const Out& out) { return out.motorRpmText; }, "Label2", "Label8"},
-    {"Label12", [](const Out& out) { return out.powerText; }, "Label11", "Label13"},
-    {"Label28", [](const Out& out) { return out.gradeText; }, "Label27", "Label29"},
+constexpr ResultLayout results[] = {
+    {"Label1",  "Label2",  "Label8"},
+    {"Label12", "Label11", "Label13"},
+    {"Label28", "Label27", "Label29"},
 };
+// clang-format on
 
-constexpr FormDescription<In, Out> mainForm = {
+} // namespace
+
+constexpr FormDescription<DrivetrainInputs> mainFormDescription = {
     .objectName = "MainForm",
     .clientSize = {486, 550},
     .controls = controls,
     .focusOrder = focusOrder,
+    .inputs = drivetrainInputs,
     .fields = fields,
     .results = results,
 };
-
-} // namespace
-
-MainForm::MainForm(const QString& title, const QString& contact, QWidget* parent)
-    : QWidget(parent)
-    , form_(this, mainForm) {
-    setWindowTitle(title);
-    setWindowIcon(programIcon());
-    form_.control<QLabel>("Label9")->setText(contact);
-    connect(form_.control<QPushButton>("Command1"), &QPushButton::clicked, this,
-            &MainForm::calculate);
-    connect(form_.control<QPushButton>("Command2"), &QPushButton::clicked, this,
-            &MainForm::openTireWindow);
-}
-
-void MainForm::calculate() {
-    const DrivetrainResults results = computeDrivetrain(form_.read());
-    form_.showResults(results);
-    if (results.error) {
-        form_.report(*results.error);
-    }
-}
-
-void MainForm::openTireWindow() {
-    if (!tireWindow_) {
-        // A window of its own rather than a child: it outlives this one when
-        // the user closes this first.
-        tireWindow_ = new TireRadiusForm;
-        tireWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        tireWindow_->show();
-        return;
-    }
-    tireWindow_->showNormal();
-    tireWindow_->raise();
-    tireWindow_->activateWindow();
-}
 
 } // namespace evdrive

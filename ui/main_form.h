@@ -26,7 +26,7 @@ class MainForm : public QWidget {
     void calculate();
     void openTireWindow();
 
-    Form<DrivetrainInputs, DrivetrainResults> form_;
+    Form<DrivetrainInputs> form_;
     QPointer<TireRadiusForm> tireWindow_;
 };
 

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 namespace evdrive::batch {
@@ -22,9 +21,6 @@ struct InputName {
     std::size_t index; // in field order
     Naming naming;
 };
-
-// The input a column heading or an option's NAME denotes; blanks around it are ignored.
-std::optional<InputName> findInput(std::string_view name);
 
 std::string_view inputName(std::size_t index, Naming naming);
 

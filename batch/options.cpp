@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/options.h"
 
+#include "batch/input_names.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -10,63 +12,41 @@
 namespace evdrive::batch {
 namespace {
 
-constexpr std::string_view setOption = "--set";
-constexpr std::string_view sweepOption = "--sweep";
-
 std::unexpected<Problem> fault(std::string_view argument, std::string_view reason) {
     return problem(ExitStatus::BadInput, std::string(argument), std::string(reason));
 }
 
-// NAME=VALUE of --set or --sweep, its value already taken apart from the option.
-Outcome<InputOption> parseInputOption(std::string_view option, std::string_view value) {
+// NAME=VALUE of --set or --sweep. A sweep's range is read once all options
+// are known: --decimal-comma may come after it.
+Outcome<> addInput(Options& options, std::string_view argument, std::string_view value,
+                   bool isSweep) {
     InputOption parsed;
-    parsed.argument = std::string(option) + " " + std::string(value);
-    const bool isSweep = option == sweepOption;
+    parsed.argument = argument;
     const auto equals = value.find('=');
     if (equals == std::string_view::npos) {
-        return fault(parsed.argument,
-                     isSweep ? "expected NAME=FROM:TO:STEP" : "expected NAME=TEXT");
+        return fault(argument, isSweep ? "expected NAME=FROM:TO:STEP" : "expected NAME=TEXT");
     }
     const std::string_view name = value.substr(0, equals);
-    const auto input = findInput(name);
-    if (!input) {
-        return fault(parsed.argument,
-                     "no input is named \"" + std::string(name) + "\" (see --help)");
+    const NameReading reading = readName(name);
+    switch (reading.kind) {
+    case NameReading::Kind::Input:
+        break;
+    case NameReading::Kind::Other:
+        return fault(argument, "no input is named \"" + std::string(name) + "\" (see --help)");
+    case NameReading::Kind::NearInput:
+        return fault(argument, "\"" + std::string(name) + "\" " + nameFault(reading));
+    case NameReading::Kind::OtherUnit:
+        return fault(argument, nameFault(reading));
     }
-    parsed.input = *input;
-    if (!isSweep) {
-        parsed.text = value.substr(equals + 1);
-        return parsed;
+    parsed.input = reading.input;
+    parsed.text = value.substr(equals + 1);
+    if (isSweep) {
+        parsed.sweep = Sweep{};
     }
-    const auto sweep = parseSweep(value.substr(equals + 1), parsed.argument);
-    if (!sweep) {
-        return std::unexpected(sweep.error());
-    }
-    parsed.sweep = *sweep;
-    return parsed;
-}
-
-// Each input is given once at most, and the sweeps together stay within the row limit.
-Outcome<> checkInputOptions(const std::vector<InputOption>& inputs) {
-    std::uint64_t rows = 1;
-    for (auto it = inputs.begin(); it != inputs.end(); ++it) {
-        const auto earlier = std::find_if(inputs.begin(), it, [&](const InputOption& other) {
-            return other.input.index == it->input.index;
-        });
-        if (earlier != it) {
-            return fault(it->argument, "the input is given already by " + earlier->argument);
-        }
-        if (it->sweep) {
-            rows *= it->sweep->count;
-            if (rows > maxSweepRows) {
-                return fault(it->argument, "the sweeps make " + std::string(tooManyRows));
-            }
-        }
-    }
+    options.inputs.push_back(std::move(parsed));
     return {};
 }
 
-// --jobs N: a count of threads, at least one.
 Outcome<> setJobs(Options& options, std::string_view argument, std::string_view value) {
     std::size_t jobs = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
@@ -77,30 +57,94 @@ Outcome<> setJobs(Options& options, std::string_view argument, std::string_view 
     return {};
 }
 
-Outcome<> addInput(Options& options, std::string_view option, std::string_view value) {
-    auto input = parseInputOption(option, value);
-    if (!input) {
-        return std::unexpected(input.error());
+Outcome<> setDelimiter(Options& options, std::string_view argument, std::string_view value) {
+    if (value == "," || value == "comma") {
+        options.delimiter = ',';
+    } else if (value == ";" || value == "semicolon") {
+        options.delimiter = ';';
+    } else if (value == "\t" || value == "\\t" || value == "tab") {
+        options.delimiter = '\t';
+    } else {
+        return fault(argument, "expected a comma, a semicolon or tab");
     }
-    options.inputs.push_back(std::move(*input));
     return {};
 }
 
-// The options that take a value, given as "--name VALUE" or "--name=VALUE".
+// The options that take a value, "--name VALUE" or "--name=VALUE".
 struct ValueOption {
     std::string_view name;
     Outcome<> (*apply)(Options&, std::string_view argument, std::string_view value);
 };
 
 constexpr ValueOption valueOptions[] = {
-    {setOption,
-     [](Options& o, std::string_view, std::string_view v) { return addInput(o, setOption, v); }},
-    {sweepOption,
-     [](Options& o, std::string_view, std::string_view v) { return addInput(o, sweepOption, v); }},
+    {"--set",
+     [](Options& o, std::string_view a, std::string_view v) { return addInput(o, a, v, false); }},
+    {"--sweep",
+     [](Options& o, std::string_view a, std::string_view v) { return addInput(o, a, v, true); }},
     {"--jobs", setJobs},
+    {"--encoding",
+     [](Options& o, std::string_view, std::string_view v) -> Outcome<> {
+         o.encoding = std::string(v);
+         return {};
+     }},
+    {"--delimiter", setDelimiter},
+    {"--keep-column",
+     [](Options& o, std::string_view, std::string_view v) -> Outcome<> {
+         o.keptColumns.emplace_back(v);
+         return {};
+     }},
 };
 
+struct FlagOption {
+    std::string_view name;
+    bool Options::*flag;
+};
+
+constexpr FlagOption flagOptions[] = {
+    {"--decimal-comma", &Options::decimalComma},
+    {"--strict", &Options::strict},
+};
+
+// Each input is given once at most, each sweep's range is one, and the sweeps
+// together stay within the row limit.
+Outcome<> checkInputOptions(Options& options) {
+    std::uint64_t rows = 1;
+    auto& inputs = options.inputs;
+    for (auto it = inputs.begin(); it != inputs.end(); ++it) {
+        const auto earlier = std::find_if(inputs.begin(), it, [&](const InputOption& other) {
+            return other.input.index == it->input.index;
+        });
+        if (earlier != it) {
+            return fault(it->argument, "the input is given already by " + earlier->argument);
+        }
+        if (!it->sweep) {
+            continue;
+        }
+        const std::string range = options.decimalComma ? swapPointAndComma(it->text) : it->text;
+        const auto sweep = parseSweep(range, it->argument);
+        if (!sweep) {
+            return std::unexpected(sweep.error());
+        }
+        it->sweep = *sweep;
+        rows *= sweep->count;
+        if (rows > maxSweepRows) {
+            return fault(it->argument, "the sweeps make " + std::string(tooManyRows));
+        }
+    }
+    return {};
+}
+
 } // namespace
+
+std::string swapPointAndComma(std::string_view text) {
+    // A point in such a table groups digits ("1.500" is 1500): swapped for a
+    // comma, it makes the text no number rather than a thousand times less.
+    std::string swapped(text);
+    for (char& c : swapped) {
+        c = c == ',' ? '.' : c == '.' ? ',' : c;
+    }
+    return swapped;
+}
 
 Outcome<Options> parseOptions(std::span<const std::string_view> args) {
     Options options;
@@ -119,13 +163,15 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
             optionsEnded = true;
             continue;
         }
-        if (arg == "--help") {
-            options.help = true;
+        if (arg == "--help" || arg == "--version") {
+            (arg == "--help" ? options.help : options.version) = true;
             return options;
         }
-        if (arg == "--version") {
-            options.version = true;
-            return options;
+        const auto flag = std::find_if(std::begin(flagOptions), std::end(flagOptions),
+                                       [&](const FlagOption& known) { return arg == known.name; });
+        if (flag != std::end(flagOptions)) {
+            options.*flag->flag = true;
+            continue;
         }
         const ValueOption* matched = nullptr;
         std::string_view value;
@@ -150,7 +196,7 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
             return std::unexpected(applied.error());
         }
     }
-    if (auto checked = checkInputOptions(options.inputs); !checked) {
+    if (auto checked = checkInputOptions(options); !checked) {
         return std::unexpected(checked.error());
     }
     return options;

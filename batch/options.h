@@ -27,11 +27,19 @@ struct Options {
     std::optional<std::string> file; // "-" stands for standard input
     std::vector<InputOption> inputs; // in the order given
     std::optional<std::size_t> jobs; // threads that compute rows; the processors' count without
+    std::optional<std::string> encoding;
+    std::optional<char> delimiter;
+    bool decimalComma = false;            // "0,28" in the table is 0.28, and results are so written
+    bool strict = false;                  // a failed calculation makes the run fail
+    std::vector<std::string> keptColumns; // header names never taken for mistyped inputs
     bool help = false;
     bool version = false;
 };
 
 // The command line after the program's name, or the argument at fault and why.
 Outcome<Options> parseOptions(std::span<const std::string_view> args);
+
+// A number with a decimal comma as a number reads, or the other way round.
+std::string swapPointAndComma(std::string_view text);
 
 } // namespace evdrive::batch

@@ -29,16 +29,6 @@ bool RecordBlocks::read() {
     return !ended_;
 }
 
-// The mark may come a byte at a time through a pipe.
-void RecordBlocks::skipByteOrderMark() {
-    while (buffer_.size() < byteOrderMark.size() && read()) {
-    }
-    if (buffer_.starts_with(byteOrderMark)) {
-        buffer_.erase(0, byteOrderMark.size());
-        hadByteOrderMark_ = true;
-    }
-}
-
 // Most tables hold no quote at all: outside quoted cells only line ends
 // matter, and memchr finds both far faster than a look at every byte.
 void RecordBlocks::scan(bool oneRecord) {
@@ -105,10 +95,6 @@ Outcome<std::optional<TableBlock>> RecordBlocks::nextRecord() {
 }
 
 Outcome<std::optional<TableBlock>> RecordBlocks::cut(std::size_t minBytes, bool oneRecord) {
-    if (!started_) {
-        started_ = true;
-        skipByteOrderMark();
-    }
     if (oneRecord) {
         // The buffer starts with a record: its end is found afresh.
         scanned_ = 0;

@@ -12,8 +12,6 @@
 
 namespace evdrive::batch {
 
-inline constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
 // Large reads keep the cost of each call small beside the calculation.
 inline constexpr std::size_t defaultReadSize = std::size_t{1} << 20;
 
@@ -38,26 +36,19 @@ class RecordBlocks {
     Outcome<std::optional<TableBlock>> next(std::size_t minBytes);
     Outcome<std::optional<TableBlock>> nextRecord();
 
-    // Whether the input began with a UTF-8 byte-order mark, which is not part
-    // of any block. Known after the first block.
-    bool hadByteOrderMark() const { return hadByteOrderMark_; }
-
   private:
     enum class State { CellStart, Plain, Quoted, QuoteInQuoted };
 
     Outcome<std::optional<TableBlock>> cut(std::size_t minBytes, bool oneRecord);
     bool read();
-    void skipByteOrderMark();
     void scan(bool oneRecord);
 
     ByteSource& source_;
     char delimiter_;
     std::size_t readSize_;
     std::string buffer_;
-    bool started_ = false;
     bool ended_ = false;
     std::optional<Problem> failure_;
-    bool hadByteOrderMark_ = false;
 
     // The scan over buffer_ so far: where it stopped, its state there, and
     // the last record end before it with the lines up to that end.

@@ -10,14 +10,22 @@ std::uint64_t RowTally::failed() const {
     return std::accumulate(failedByKind.begin(), failedByKind.end(), std::uint64_t{0});
 }
 
-void RowTally::countFailure(CalcError kind, std::size_t line) {
-    ++failedByKind[static_cast<std::size_t>(kind)];
+void RowTally::countRow(std::optional<CalcError> failure, std::size_t line) {
+    ++rows;
+    if (!failure) {
+        return;
+    }
+    ++failedByKind[static_cast<std::size_t>(*failure)];
     if (!firstFailedLine) {
         firstFailedLine = line;
+        firstFailedRow = rows;
     }
 }
 
 void RowTally::append(const RowTally& later) {
+    if (!firstFailedLine && later.firstFailedLine) {
+        firstFailedRow = rows + *later.firstFailedRow;
+    }
     rows += later.rows;
     for (std::size_t i = 0; i < failedByKind.size(); ++i) {
         failedByKind[i] += later.failedByKind[i];
@@ -25,6 +33,7 @@ void RowTally::append(const RowTally& later) {
     if (!firstFailedLine) {
         firstFailedLine = later.firstFailedLine;
     }
+    commaInFailedField = commaInFailedField || later.commaInFailedField;
 }
 
 } // namespace evdrive::batch

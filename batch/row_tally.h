@@ -16,9 +16,13 @@ struct RowTally {
     std::uint64_t rows = 0;
     std::array<std::uint64_t, calcErrorKeys.size()> failedByKind{};
     std::optional<std::size_t> firstFailedLine;
+    std::optional<std::uint64_t> firstFailedRow; // from 1, the first row after the header
+    // Whether a field failed as no number for a comma in it: a decimal comma, perhaps.
+    bool commaInFailedField = false;
 
     std::uint64_t failed() const;
-    void countFailure(CalcError kind, std::size_t line);
+    // Counts the row, failed or not.
+    void countRow(std::optional<CalcError> failure, std::size_t line);
     // Adds the tally of the rows that follow these.
     void append(const RowTally& later);
 };

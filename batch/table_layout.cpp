@@ -2,25 +2,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/table_layout.h"
 
+#include "batch/input_names.h"
 #include "batch/integer_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace evdrive::batch {
 
 Outcome<TableLayout> layOutTable(std::span<const std::string> header,
-                                 std::span<const InputOption> options, std::size_t line) {
+                                 std::span<const InputOption> options, std::size_t line,
+                                 std::span<const std::string> keptColumns) {
     const std::string where = "line " + integerText(line);
     TableLayout layout;
     layout.columnOfInput.fill(TableLayout::none);
     std::array<std::optional<Naming>, inputCount> namedAs{};
     std::optional<Naming> firstNaming;
     for (std::size_t column = 0; column < header.size(); ++column) {
-        const auto input = findInput(header[column]);
-        if (!input) {
+        const NameReading reading = readName(header[column]);
+        const bool kept =
+            std::find(keptColumns.begin(), keptColumns.end(), header[column]) != keptColumns.end();
+        if (reading.kind == NameReading::Kind::OtherUnit ||
+            (reading.kind == NameReading::Kind::NearInput && !kept)) {
+            std::string what = "column " + integerText(column + 1) + " '" + header[column] + "' " +
+                               nameFault(reading);
+            if (reading.kind == NameReading::Kind::NearInput) {
+                what += " (--keep-column '" + header[column] + "' keeps it as a column of its own)";
+            }
+            return problem(ExitStatus::BadInput, where, std::move(what));
+        }
+        if (reading.kind != NameReading::Kind::Input) {
             layout.inputOfColumn.push_back(TableLayout::none);
             continue;
         }
+        const InputName* input = &reading.input;
         std::size_t& held = layout.columnOfInput[input->index];
         if (held != TableLayout::none) {
             return problem(ExitStatus::BadInput, where,

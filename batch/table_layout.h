@@ -34,9 +34,10 @@ struct TableLayout {
 };
 
 // The layout of a table with this header, on the given line; or what is
-// wrong with the header.
+// wrong with the header. Kept columns are never taken for mistyped inputs.
 Outcome<TableLayout> layOutTable(std::span<const std::string> header,
-                                 std::span<const InputOption> options, std::size_t line);
+                                 std::span<const InputOption> options, std::size_t line,
+                                 std::span<const std::string> keptColumns = {});
 
 // The header of a table made from options alone: the twelve inputs in field order.
 std::vector<std::string> optionsOnlyHeader(std::span<const InputOption> options);

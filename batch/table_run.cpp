@@ -3,12 +3,16 @@
 #include "batch/table_run.h"
 
 #include "batch/csv_records.h"
+#include "batch/input_names.h"
 #include "batch/integer_text.h"
 #include "batch/ordered_work.h"
 #include "batch/table_layout.h"
+#include "batch/text_codec.h"
 #include "batch/vehicle_rows.h"
+#include "core/drivetrain_catalogue.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -128,19 +132,58 @@ class WorkSource {
     std::uint64_t gridNext_ = 0;
 };
 
-Outcome<> writeOut(std::FILE* output, std::string_view text) {
-    errno = 0;
-    if (std::fwrite(text.data(), 1, text.size(), output) != text.size()) {
-        return problem(ExitStatus::IoFailure, "standard output",
-                       std::strerror(errno != 0 ? errno : EIO));
+// The written table in the input's encoding and line ends.
+class TableOutput {
+  public:
+    TableOutput(std::FILE* file, const TableFormat& format)
+        : file_(file)
+        , crAlone_(format.crAlone)
+        , codec_(sameName(format.encoding, utf8) ? nullptr : openCodec(utf8, format.encoding)) {}
+
+    Outcome<> write(std::string text) {
+        if (crAlone_) {
+            std::replace(text.begin(), text.end(), '\n', '\r');
+        }
+        if (codec_) {
+            std::string encoded;
+            if (!codec_->convert(text, encoded)) {
+                impossible("the table's own text does not convert back to its encoding");
+            }
+            text.swap(encoded);
+        }
+        errno = 0;
+        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+            return problem(ExitStatus::IoFailure, "standard output",
+                           std::strerror(errno != 0 ? errno : EIO));
+        }
+        return {};
     }
-    return {};
-}
+
+    Outcome<> flush() {
+        if (std::fflush(file_) != 0) {
+            return problem(ExitStatus::IoFailure, "standard output", std::strerror(errno));
+        }
+        return {};
+    }
+
+  private:
+    static bool sameName(std::string_view a, std::string_view b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) ==
+                          std::toupper(static_cast<unsigned char>(y));
+               });
+    }
+
+    std::FILE* file_;
+    bool crAlone_;
+    std::unique_ptr<TextCodec> codec_;
+};
 
 // Computes the items with jobs threads and writes their rows in order, with a
 // few items in flight at most.
 Outcome<RowTally> writeRows(WorkSource& source, const Rows& rows, std::size_t jobs,
-                            std::FILE* output) {
+                            TableOutput& output) {
     const std::size_t threads = jobs > 1 ? jobs : 0;
     const std::size_t inFlight = 2 * jobs + 1;
     OrderedWork<WorkItem, WorkDone> work(threads, rows);
@@ -162,8 +205,8 @@ Outcome<RowTally> writeRows(WorkSource& source, const Rows& rows, std::size_t jo
         if (work.pending() == 0) {
             break;
         }
-        const WorkDone done = work.take();
-        if (auto written = writeOut(output, done.out); !written) {
+        WorkDone done = work.take();
+        if (auto written = output.write(std::move(done.out)); !written) {
             return std::unexpected(written.error());
         }
         tally.append(done.tally);
@@ -177,65 +220,136 @@ Outcome<RowTally> writeRows(WorkSource& source, const Rows& rows, std::size_t jo
     return tally;
 }
 
-} // namespace
-
-Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> options,
-                           std::FILE* output, const RunSettings& settings) {
-    std::vector<std::string> header;
-    std::size_t headerLine = 1;
-    TableStyle style;
-    std::optional<RecordBlocks> blocks;
-    if (input) {
-        blocks.emplace(*input, style.delimiter, settings.readSize);
-        // The first record, past any empty lines.
-        CsvRecords records(style.delimiter);
-        std::optional<TableBlock> first;
-        CsvRecords::Status status = CsvRecords::Status::End;
-        while (status == CsvRecords::Status::End) {
-            auto block = blocks->nextRecord();
-            if (!block) {
-                return std::unexpected(block.error());
-            }
-            if (!*block) {
-                return std::unexpected(
-                    malformedLine(1, "the input is empty; a header line is expected"));
-            }
-            first = std::move(**block);
-            records.reset(first->text, first->firstLine);
-            status = records.next();
+// The inputs the calculation reads that neither a column of the table nor an
+// option gives, said in one line with the result where every row then stops.
+void noteMissingInputs(const TableLayout* layout, std::span<const InputOption> options,
+                       std::FILE* notices) {
+    std::vector<std::size_t> missing;
+    std::size_t stop = drivetrainResultCount;
+    for (std::size_t index = 0; index < inputCount; ++index) {
+        const bool given = std::any_of(options.begin(), options.end(), [&](const InputOption& o) {
+            return o.input.index == index;
+        });
+        if (given || (layout && layout->columnOfInput[index] != TableLayout::none)) {
+            continue;
         }
+        // A vehicle of ones runs through; without this input it stops where it is first needed.
+        DrivetrainCells ones;
+        ones.fill("1");
+        ones[index] = {};
+        const DrivetrainFigures figures = computeDrivetrainFigures(ones);
+        if (figures.failure) {
+            missing.push_back(index);
+            stop = std::min(stop, figures.reached);
+        }
+    }
+    if (missing.empty()) {
+        return;
+    }
+    std::string line = "evdrive-batch: no column or --set gives ";
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        line += i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ";
+        line += describeInput(missing[i]);
+    }
+    line += "; every row stops at the " + std::string(drivetrainResults[stop].name) + "\n";
+    std::fwrite(line.data(), 1, line.size(), notices);
+    std::fflush(notices);
+}
+
+// The table's header past any empty lines and a first line "sep=;": its
+// cells, line and line end; or why there is none.
+struct Header {
+    std::vector<std::string> cells;
+    std::size_t line = 1;
+    bool crlf = false;
+};
+
+Outcome<Header> readHeader(RecordBlocks& blocks, const TableFormat& format) {
+    CsvRecords records(format.delimiter);
+    std::optional<TableBlock> block;
+    bool separatorSeen = !format.separatorLine;
+    for (;;) {
+        auto next = blocks.nextRecord();
+        if (!next) {
+            return std::unexpected(next.error());
+        }
+        if (!*next) {
+            return std::unexpected(
+                malformedLine(1, "the input is empty; a header line is expected"));
+        }
+        block = std::move(**next);
+        records.reset(block->text, block->firstLine);
+        const CsvRecords::Status status = records.next();
         if (status == CsvRecords::Status::OpenQuote) {
             return std::unexpected(
                 malformedLine(records.line(), "a quoted cell opens here and is never closed"));
         }
-        const CsvRecord record = records.record();
-        header.assign(record.cells.begin(), record.cells.end());
-        // Spreadsheets keep the line ends of a file they open.
-        style.lineEnd = records.endedInCrlf() ? "\r\n" : "\n";
-        headerLine = record.line;
-    } else {
-        header = optionsOnlyHeader(options);
+        if (status == CsvRecords::Status::Record && !separatorSeen) {
+            separatorSeen = true;
+        } else if (status == CsvRecords::Status::Record) {
+            break;
+        }
     }
-    auto layout = layOutTable(header, options, headerLine);
+    const CsvRecord record = records.record();
+    return Header{{record.cells.begin(), record.cells.end()}, record.line, records.endedInCrlf()};
+}
+
+} // namespace
+
+Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> options,
+                           std::FILE* output, const RunSettings& settings) {
+    std::unique_ptr<TableInput> table;
+    TableFormat format;
+    format.delimiter = settings.format.delimiter.value_or(',');
+    Header header;
+    std::optional<RecordBlocks> blocks;
+    if (input) {
+        auto opened = TableInput::open(*input, settings.format);
+        if (!opened) {
+            return std::unexpected(opened.error());
+        }
+        table = std::move(*opened);
+        format = table->format();
+        blocks.emplace(table->text(), format.delimiter, settings.readSize);
+        auto read = readHeader(*blocks, format);
+        if (!read) {
+            return std::unexpected(read.error());
+        }
+        header = std::move(*read);
+    } else {
+        header.cells = optionsOnlyHeader(options);
+    }
+    auto layout = layOutTable(header.cells, options, header.line, settings.keptColumns);
     if (!layout) {
         return std::unexpected(layout.error());
     }
-
-    std::string start;
-    // Spreadsheets take a file for UTF-8 only with the mark.
-    if (blocks && blocks->hadByteOrderMark()) {
-        start = byteOrderMark;
+    if (settings.notices) {
+        noteMissingInputs(input ? &*layout : nullptr, options, settings.notices);
     }
-    VehicleRows(*layout, options, style).writeHeader(header, start);
-    if (auto written = writeOut(output, start); !written) {
+
+    // Spreadsheets keep the line ends of a file they open, and take its
+    // encoding from its mark.
+    const TableStyle style{format.delimiter, header.crlf ? "\r\n" : "\n", settings.decimalComma};
+    TableOutput out(output, format);
+    if (format.byteOrderMark) {
+        if (auto written = out.write("\uFEFF"); !written) {
+            return std::unexpected(written.error());
+        }
+    }
+    std::string start;
+    if (format.separatorLine) {
+        start = std::string("sep=") + format.delimiter + std::string(style.lineEnd);
+    }
+    const VehicleRows headerRows(*layout, options, style);
+    headerRows.writeHeader(header.cells, start);
+    if (auto written = out.write(std::move(start)); !written) {
         return std::unexpected(written.error());
     }
-    const Rows rows(*layout, options, style, header.size());
-    WorkSource source(blocks ? &*blocks : nullptr, VehicleRows(*layout, options, style).gridSize(),
-                      settings.readSize);
-    auto tally = writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), output);
-    if (std::fflush(output) != 0 && tally) {
-        return problem(ExitStatus::IoFailure, "standard output", std::strerror(errno));
+    const Rows rows(*layout, options, style, header.cells.size());
+    WorkSource source(blocks ? &*blocks : nullptr, headerRows.gridSize(), settings.readSize);
+    auto tally = writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out);
+    if (auto flushed = out.flush(); !flushed && tally) {
+        return std::unexpected(flushed.error());
     }
     return tally;
 }

@@ -7,25 +7,31 @@
 #include "batch/problem.h"
 #include "batch/record_blocks.h"
 #include "batch/row_tally.h"
+#include "batch/table_input.h"
 
 #include <cstddef>
 #include <cstdio>
 #include <span>
+#include <string>
 
 namespace evdrive::batch {
 
-// How a run uses the machine: the threads that compute rows, and the size of
-// the pieces the table is read in.
+// How a run reads its table and uses the machine.
 struct RunSettings {
-    std::size_t jobs = 1;
+    std::size_t jobs = 1; // threads that compute rows
     std::size_t readSize = defaultReadSize;
+    FormatChoice format{}; // what the command line says of the table's format
+    bool decimalComma = false;
+    std::span<const std::string> keptColumns{};
+    std::FILE* notices = nullptr; // where to say what the table lacks, before the rows
 };
 
 // Streams the table from input, or the one the options make when input is
 // null, to output with the results of each row, in the order of the table
-// however many threads compute them. Memory stays within a few blocks of the
-// table however long it is. Stops at the first malformed line, a failed read
-// or a failed write, with every row before it written and none after it.
+// however many threads compute them, and in the table's own encoding,
+// delimiter and line ends. Memory stays within a few blocks of the table
+// however long it is. Stops at the first malformed line, a failed read or a
+// failed write, with every row before it written and none after it.
 Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> options,
                            std::FILE* output, const RunSettings& settings);
 

@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace evdrive::batch {
 namespace {
@@ -70,6 +71,9 @@ void VehicleRows::setGridPoint(std::uint64_t point) {
     for (std::size_t sweep = sweeps_.size(); sweep-- > 0;) {
         const Sweep& values = *sweeps_[sweep]->sweep;
         sweepTexts_[sweep] = values.text(point % values.count);
+        if (style_.decimalComma) {
+            sweepTexts_[sweep] = swapPointAndComma(sweepTexts_[sweep]);
+        }
         inputs_[sweeps_[sweep]->input.index] = sweepTexts_[sweep];
         point /= values.count;
     }
@@ -90,7 +94,14 @@ void VehicleRows::writeRecord(const CsvRecord& record, std::uint64_t from, std::
 
 void VehicleRows::writeRow(const CsvRecord& record, std::string& out, RowTally& tally) {
     const char delimiter = style_.delimiter;
-    const DrivetrainFigures figures = computeDrivetrainFigures(inputs_);
+    DrivetrainCells fields = inputs_;
+    if (style_.decimalComma) {
+        for (std::size_t index = 0; index < inputCount; ++index) {
+            numberTexts_[index] = swapPointAndComma(inputs_[index]);
+            fields[index] = numberTexts_[index];
+        }
+    }
+    const DrivetrainFigures figures = computeDrivetrainFigures(fields);
     const std::span<const std::string_view> cells = record.cells;
     const std::size_t columns = layout_.inputOfColumn.size();
     if (echoRecords_ && record.plain) {
@@ -114,14 +125,26 @@ void VehicleRows::writeRow(const CsvRecord& record, std::string& out, RowTally& 
     NumberText number;
     for (std::size_t result = 0; result < drivetrainResultCount; ++result) {
         out += delimiter;
-        if (result < figures.reached) {
-            out += formatGeneral(figures.values[result], number);
+        if (result >= figures.reached) {
+            continue;
+        }
+        const std::string_view text = formatGeneral(figures.values[result], number);
+        if (style_.decimalComma) {
+            std::replace(number.begin(), number.begin() + text.size(), '.', ',');
+            appendCell(out, text, delimiter);
+        } else {
+            out += text;
         }
     }
     out += delimiter;
     if (figures.failure) {
         const RunFailure& failure = *figures.failure;
-        tally.countFailure(failure.kind, record.line);
+        tally.countRow(failure.kind, record.line);
+        if (failure.cause == FailureCause::NotANumber && !style_.decimalComma && delimiter != ',') {
+            const auto blamed = static_cast<std::size_t>(std::countr_zero(failure.inputs));
+            tally.commaInFailedField =
+                tally.commaInFailedField || inputs_[blamed].find(',') != std::string_view::npos;
+        }
         out += errorKey(failure.kind);
         out += delimiter;
         out += causeKey(failure.cause);
@@ -137,10 +160,10 @@ void VehicleRows::writeRow(const CsvRecord& record, std::string& out, RowTally& 
         }
         appendCell(out, blamed_, delimiter);
     } else {
+        tally.countRow(std::nullopt, record.line);
         out += delimiter;
         out += delimiter;
     }
-    ++tally.rows;
     out += style_.lineEnd;
 }
 

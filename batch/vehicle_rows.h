@@ -8,6 +8,7 @@
 #include "batch/table_layout.h"
 #include "core/drivetrain.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -17,10 +18,11 @@
 
 namespace evdrive::batch {
 
-// How the written table looks: its delimiter and line end.
+// How the table writes its cells and lines.
 struct TableStyle {
     char delimiter = ',';
     std::string_view lineEnd = "\n";
+    bool decimalComma = false; // "0,28" is 0.28, in the table's fields and in its results
 };
 
 // Writes the table's header and, for each record of the table, the rows it
@@ -50,6 +52,7 @@ class VehicleRows {
     std::vector<std::pair<std::size_t, std::size_t>> cellOfInput_; // input, column
     std::vector<const InputOption*> sweeps_;                       // the first varies slowest
     std::vector<std::string> sweepTexts_;
+    std::array<std::string, inputCount> numberTexts_; // the fields with decimal points
     std::string blamed_;
     std::uint64_t gridSize_ = 1;
     // Whether a record's own text can stand for its cells: no option puts

@@ -16,7 +16,7 @@ namespace evdrive {
 inline constexpr std::array<InputQuantity<DrivetrainInputs>, drivetrainInputCount>
     drivetrainInputs = {{
         {&DrivetrainInputs::gearRatio, "gearRatio", "变速器速比", "", "变速器速比，无变速器时填 1",
-         "1", "transmission ratio, 1 without one"},
+         "1", "gear ratio, 1 without a gearbox"},
         {&DrivetrainInputs::finalDriveRatio, "finalDriveRatio", "驱动桥速比", "",
          "驱动桥速比，例如 8", "8", "final drive ratio"},
         {&DrivetrainInputs::tireRadius, "tireRadius", "轮胎滚动半径", "m",
@@ -38,17 +38,17 @@ inline constexpr std::array<InputQuantity<DrivetrainInputs>, drivetrainInputCoun
         {&DrivetrainInputs::motorMaxTorque, "motorMaxTorque", "电机最大转矩", "N·m",
          "以 N·m 为单位的转矩，例如 200", "200", "the motor's maximum torque"},
         {&DrivetrainInputs::requiredGrade, "requiredGrade", "爬坡度需求", "%",
-         "以 % 为单位的坡度，例如 30", "30", "required grade, read by no formula"},
+         "以 % 为单位的坡度，例如 30", "30", "required grade, for comparison"},
     }};
 
 // The results in the order a run fills them.
 inline constexpr std::array<ResultQuantity<DrivetrainResults>, drivetrainResultCount>
     drivetrainResults = {{
-        {&DrivetrainResults::motorRpmText, "motorRpm", "需求车速电机转速", "rpm",
+        {&DrivetrainResults::motorRpmText, "motorRpm", "需求车速电机转速", "rpm", "motor rpm",
          "motor speed at the required speed"},
-        {&DrivetrainResults::powerText, "power", "需求车速功率需求", "kW",
+        {&DrivetrainResults::powerText, "power", "需求车速功率需求", "kW", "power demand",
          "power demand on level road"},
-        {&DrivetrainResults::gradeText, "grade", "车辆的最大爬坡度", "%",
+        {&DrivetrainResults::gradeText, "grade", "车辆的最大爬坡度", "%", "maximum grade",
          "steepest grade the torque allows"},
     }};
 

@@ -30,7 +30,8 @@ struct ResultQuantity {
     std::string_view key;
     std::string_view caption;
     std::string_view unit;
-    std::string_view meaning;
+    std::string_view name;    // in English, "power demand"
+    std::string_view meaning; // in English, "power demand on level road"
 };
 
 } // namespace evdrive

@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     bench::minimalBatch(table, minimalOut);
     std::rewind(table);
     batch::FileSource check(table, "table", true);
-    const auto checked = batch::runTable(&check, {}, batchOut, {2, batch::defaultReadSize});
+    const auto checked = batch::runTable(&check, {}, batchOut, {.jobs = 2});
     if (!checked || contents(minimalOut) != contents(batchOut)) {
         print("evdrive-batch and the minimal program disagree");
         return 1;
@@ -102,13 +102,13 @@ int main(int argc, char* argv[]) {
          [&] {
              std::rewind(table);
              batch::FileSource source(table, "table", true);
-             (void)batch::runTable(&source, {}, sink, {1, batch::defaultReadSize});
+             (void)batch::runTable(&source, {}, sink, {.jobs = 1});
          }},
         {"evdrive-batch, --jobs " + std::to_string(processors),
          [&] {
              std::rewind(table);
              batch::FileSource source(table, "table", true);
-             (void)batch::runTable(&source, {}, sink, {processors, batch::defaultReadSize});
+             (void)batch::runTable(&source, {}, sink, {.jobs = processors});
          }},
     };
     // In turn, so that a machine busy with something else slows all alike;

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 evdrive developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built evdrive-batch as a user would: a table from a file, a sweep,
-# a malformed table, a full disk, and checks its streams and exit statuses.
+# a malformed table, a full disk, a folder for a FILE, and checks its streams
+# and exit statuses.
 # Usage: command_line_test.sh EVDRIVE_BATCH VERSION
 set -uo pipefail
 batch=$1 version=$2
@@ -27,7 +28,13 @@ printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,cause,field" \
     "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,,," \
     "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,ZeroDivisor,tireRadius" >"$work/expected"
 cmp -s "$work/out" "$work/expected" || fail "the table came out as: $(cat -A "$work/out")"
-[ ! -s "$work/err" ] || fail "a good table wrote to standard error: $(cat "$work/err")"
+[ "$(cat "$work/err")" = "evdrive-batch: 2 rows, 1 failed: 1 DivisionByZero; the first on line 3" ] ||
+    fail "the failed row was summed up as: $(cat "$work/err")"
+expect 3 "$batch" --strict "$work/table.csv"
+cmp -s "$work/out" "$work/expected" || fail "--strict changed the table: $(cat -A "$work/out")"
+expect 2 "$batch" "$work"
+[ "$(cat "$work/err")" = "evdrive-batch: $work: Is a directory" ] ||
+    fail "a folder for a FILE was reported as: $(cat "$work/err")"
 
 expect 0 "$batch" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireRadius=0.3 \
     --set requiredVelocity=60
@@ -38,7 +45,7 @@ expect 0 "$batch" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireR
 printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"
 expect 2 "$batch" - <"$work/malformed.csv"
 [ "$(wc -l <"$work/out")" -eq 2 ] || fail "not the header and one row before the malformed line: $(cat "$work/out")"
-[ "$(cat "$work/err")" = "evdrive-batch: line 3: 2 cells, more than the header's 1" ] ||
+[ "$(tail -n 1 "$work/err")" = "evdrive-batch: line 3: 2 cells, more than the header's 1" ] ||
     fail "the malformed line was reported as: $(cat "$work/err")"
 
 expect 2 "$batch" --sweep finalDriveRatio=6:10:0
@@ -53,5 +60,5 @@ fi
 expect 0 "$batch" --version
 [ "$(cat "$work/out")" = "evdrive-batch $version" ] || fail "--version printed $(cat "$work/out")"
 expect 0 "$batch" --help
-grep -q '满载总质量 *kg' "$work/out" || fail "--help does not list the columns with their units"
-echo "evdrive-batch: table, sweep, malformed line, bad argument, full disk, --version, --help"
+grep -q '满载总质量 (kg)' "$work/out" || fail "--help does not list the columns with their units"
+echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, --version, --help"

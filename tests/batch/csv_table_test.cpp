@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/record_blocks.h"
+#include "core/drivetrain_catalogue.h"
 #include "tests/batch/command_run.h"
 #include "tests/core/table_row.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -52,6 +54,23 @@ const std::string captionHeader = "变速器速比,驱动桥速比,轮胎滚动�
                                   "满载总质量,滚动阻力系数,空气阻力系数,车身高度,车身宽度,"
                                   "电机最大转矩,爬坡度需求";
 
+// What evdrive-batch says before the rows of a table whose header and options
+// give these inputs alone, and where every row then stops.
+std::string givesOnly(std::vector<std::string_view> keys, std::string_view stop = "motor rpm") {
+    std::vector<std::string> missing;
+    for (const auto& input : drivetrainInputs) {
+        if (input.key != "requiredGrade" &&
+            std::find(keys.begin(), keys.end(), input.key) == keys.end()) {
+            missing.push_back(std::string(input.key) + " (" + std::string(input.caption) + ")");
+        }
+    }
+    std::string line = "evdrive-batch: no column or --set gives ";
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        line += (i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ") + missing[i];
+    }
+    return line + "; every row stops at the " + std::string(stop) + "\n";
+}
+
 const auto readSizes = testing::Values(defaultReadSize, 1, 2, 3, 7);
 
 const auto name = [](const auto& info) {
@@ -71,74 +90,105 @@ const CommandCase tables[] = {
                 captionHeader + "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30\n",
                 captionHeader + "," + chineseResults +
                     "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,"
-                    "ZeroDivisor,轮胎滚动半径\n"},
-    CommandCase{"FieldTextsAsTheWindowReadsThem",
-                {},
-                "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n６０,e\n",
-                "requiredVelocity,note," + results + "\n\"1,5\",a" + velocityNotANumber + "\n ,b" +
-                    noVelocity + "\nabc,c" + velocityNotANumber +
-                    "\n1e400,d,,,,Overflow,NumberBeyondRange,requiredVelocity"
-                    "\n６０,e,,,,TypeMismatch,FullWidthDigits,requiredVelocity\n"},
+                    "ZeroDivisor,轮胎滚动半径\n",
+                "evdrive-batch: 1 row, 1 failed: 1 DivisionByZero; the first on line 2\n"},
+    CommandCase{
+        "FieldTextsAsTheWindowReadsThem",
+        {},
+        "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n６０,e\n",
+        "requiredVelocity,note," + results + "\n\"1,5\",a" + velocityNotANumber + "\n ,b" +
+            noVelocity + "\nabc,c" + velocityNotANumber +
+            "\n1e400,d,,,,Overflow,NumberBeyondRange,requiredVelocity"
+            "\n６０,e,,,,TypeMismatch,FullWidthDigits,requiredVelocity\n",
+        givesOnly({"requiredVelocity"}) +
+            "evdrive-batch: 5 rows, 5 failed: 4 TypeMismatch, 1 Overflow; the first on line 2\n"},
     CommandCase{"QuotesCommasAndLineBreaksInAPassThroughCell",
                 {},
                 "note,gearRatio\n\"a, \"\"b\"\"\nc\",1\nplain \"quote,1\n",
                 "note,gearRatio," + results + "\n\"a, \"\"b\"\"\nc\",1" + noVelocity +
-                    "\n\"plain \"\"quote\",1" + noVelocity + "\n"},
+                    "\n\"plain \"\"quote\",1" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"ByteOrderMarkKeptAndNotPartOfTheFirstName",
                 {},
                 "\xEF\xBB\xBFgearRatio\n1\n",
-                "\xEF\xBB\xBFgearRatio," + results + "\n1" + noVelocity + "\n"},
+                "\xEF\xBB\xBFgearRatio," + results + "\n1" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"CrlfHeaderGivesCrlfOutput",
                 {},
                 "gearRatio,note\r\n1,\"x\r\ny\"\r\n2,z",
                 "gearRatio,note," + results + "\r\n1,\"x\r\ny\"" + noVelocity + "\r\n2,z" +
-                    noVelocity + "\r\n"},
+                    noVelocity + "\r\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"DoubledQuotesAtACellsEndsTextAfterAClosingQuote",
                 {},
                 "note,gearRatio\r\n\"\"\"a\"\"\",1\r\n\"b\"c \"\"d,1\r\n",
                 "note,gearRatio," + results + "\r\n\"\"\"a\"\"\",1" + noVelocity +
-                    "\r\n\"bc \"\"\"\"d\",1" + noVelocity + "\r\n"},
+                    "\r\n\"bc \"\"\"\"d\",1" + noVelocity + "\r\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"CrNotBeforeLfIsText",
                 {},
                 "note,gearRatio\nx\ry,1\n",
-                "note,gearRatio," + results + "\n\"x\ry\",1" + noVelocity + "\n"},
+                "note,gearRatio," + results + "\n\"x\ry\",1" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"MissingInputColumnsAndCellsAreEmpty",
                 {},
                 "requiredVelocity,gearRatio,note\n60\n",
                 "requiredVelocity,gearRatio,note," + results +
-                    "\n60,,,,,,TypeMismatch,EmptyField,gearRatio\n"},
+                    "\n60,,,,,,TypeMismatch,EmptyField,gearRatio\n",
+                givesOnly({"requiredVelocity", "gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"EmptyLinesSkippedAQuotedEmptyCellIsARow",
                 {},
                 "\ngearRatio\n\n\"\"\r\n\n",
-                "gearRatio," + results + "\n" + noVelocity + "\n"},
-    CommandCase{"HeaderOnly", {}, "gearRatio\n", "gearRatio," + results + "\n"},
+                "gearRatio," + results + "\n" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 4\n"},
+    CommandCase{
+        "HeaderOnly", {}, "gearRatio\n", "gearRatio," + results + "\n", givesOnly({"gearRatio"})},
     CommandCase{"UnknownColumnsPassThroughBlanksAroundNamesAllowed",
                 {},
                 "a, gearRatio ,motorRpm\nx,1,y\n",
-                "a, gearRatio ,motorRpm," + results + "\nx,1,y" + noVelocity + "\n"},
+                "a, gearRatio ,motorRpm," + results + "\nx,1,y" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"MixedHeaderResultsFollowTheFirstInputColumn",
                 {},
                 "note,需求车速,gearRatio\nx,60,1\n",
                 "note,需求车速,gearRatio," + chineseResults +
-                    "\nx,60,1,,,,TypeMismatch,EmptyField,驱动桥速比\n"},
+                    "\nx,60,1,,,,TypeMismatch,EmptyField,驱动桥速比\n",
+                givesOnly({"requiredVelocity", "gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"BlameUsesEachColumnsNaming",
                 {},
                 "gearRatio,需求车速\n1,x\n",
-                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,NotANumber,需求车速\n"},
+                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,NotANumber,需求车速\n",
+                givesOnly({"requiredVelocity", "gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"SetOverridesItsColumn",
                 {"--set", "gearRatio=3", "-"},
                 "gearRatio\n1\n2\n",
-                "gearRatio," + results + "\n3" + noVelocity + "\n3" + noVelocity + "\n"},
+                "gearRatio," + results + "\n3" + noVelocity + "\n3" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"SetOfAnInputWithoutColumnAddsOneNamedAsTheOptionNamesIt",
                 {"-", "--set=需求车速=60"},
                 "note\nx\n",
                 "note,需求车速," + chineseResults +
-                    "\nx,60,,,,TypeMismatch,EmptyField,变速器速比\n"},
+                    "\nx,60,,,,TypeMismatch,EmptyField,变速器速比\n",
+                givesOnly({"requiredVelocity"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"SweepMultipliesEachRow",
                 {"--sweep", "gearRatio=1:2:1", "-"},
                 "note\na\nb\n",
                 "note,gearRatio," + results + "\na,1" + noVelocity + "\na,2" + noVelocity +
-                    "\nb,1" + noVelocity + "\nb,2" + noVelocity + "\n"},
+                    "\nb,1" + noVelocity + "\nb,2" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 4 rows, 4 failed: 4 TypeMismatch; the first on line 2\n"},
     CommandCase{"OptionsAloneMakeAGridTheFirstSweepSlowest",
                 {"--sweep", "tireRadius=0.3:0.4:0.1", "--set", "requiredVelocity=0",
                  "--sweep=gearRatio=1:0:-1", "--set", "finalDriveRatio=8"},
@@ -150,7 +200,10 @@ const CommandCase tables[] = {
                     "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
                     "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
                     "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
-                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass\n"}};
+                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass\n",
+                givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity"},
+                          "power demand") +
+                    "evdrive-batch: 4 rows, 4 failed: 4 TypeMismatch; the first in row 1\n"}};
 
 INSTANTIATE_TEST_SUITE_P(Tables, BatchCommand,
                          testing::Combine(testing::ValuesIn(tables), readSizes), name);
@@ -160,13 +213,15 @@ const CommandCase rejected[] = {
                 {},
                 "note,gearRatio\n\"a\nb\",1\nc,\"2\n3\n",
                 "note,gearRatio," + results + "\n\"a\nb\",1" + noVelocity + "\n",
-                "evdrive-batch: line 4: a quoted cell opens here and is never closed\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: line 4: a quoted cell opens here and is never closed\n",
                 2},
     CommandCase{"MoreCellsThanTheHeaderStopsThere",
                 {},
                 "gearRatio,note\n1\n1,2,3\n4\n",
                 "gearRatio,note," + results + "\n1," + noVelocity + "\n",
-                "evdrive-batch: line 3: 3 cells, more than the header's 2\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: line 3: 3 cells, more than the header's 2\n",
                 2},
     CommandCase{"NoInputColumn",
                 {},

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/peekable_source.h"
+
+#include <algorithm>
+
+namespace evdrive::batch {
+
+// The bytes may come a few at a time through a pipe.
+Outcome<std::string_view> PeekableSource::peek(std::size_t size) {
+    while (kept_.size() < size && !ended_) {
+        const std::size_t old = kept_.size();
+        Outcome<std::size_t> got = 0;
+        kept_.resize_and_overwrite(size, [&](char* data, std::size_t room) {
+            got = inner_.read({data + old, room - old});
+            return old + got.value_or(0);
+        });
+        if (!got) {
+            return std::unexpected(got.error());
+        }
+        ended_ = *got == 0;
+    }
+    return kept_;
+}
+
+Outcome<std::size_t> PeekableSource::read(std::span<char> buffer) {
+    if (kept_.empty()) {
+        return inner_.read(buffer);
+    }
+    const std::size_t given = std::min(buffer.size(), kept_.size());
+    std::copy_n(kept_.begin(), given, buffer.begin());
+    kept_.erase(0, given);
+    return given;
+}
+
+} // namespace evdrive::batch

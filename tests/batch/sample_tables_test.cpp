@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/batch/command_run.h"
+#include "tests/core/table_row.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace evdrive::batch {
+namespace {
+
+using evdrive::PrintTo;
+
+// Tables as spreadsheets save them (tests/batch/samples), each with the table
+// evdrive-batch must write for it, in the same encoding, delimiter and line ends.
+struct SampleTable {
+    const char* name;
+    const char* table;
+    std::vector<std::string_view> args;
+    const char* written;
+    std::string err;
+};
+
+std::string sample(const std::string& file) {
+    std::string text;
+    if (std::FILE* in = std::fopen((std::string(EVDRIVE_SAMPLES) + "/" + file).c_str(), "rb")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+            text.append(buffer, n);
+        }
+        std::fclose(in);
+    }
+    return text;
+}
+
+class SampleTables : public testing::TestWithParam<SampleTable> {};
+
+TEST_P(SampleTables, AreWrittenBackAsTheyCame) {
+    const SampleTable& row = GetParam();
+    const std::string table = sample(row.table);
+    ASSERT_FALSE(table.empty()) << row.table;
+    const CommandRun run = runBatch(row.args, table);
+    EXPECT_TRUE(run.out == sample(row.written)) << run.out;
+    EXPECT_EQ(run.err, row.err);
+    EXPECT_EQ(run.status, 0);
+}
+
+// The test rig's torque is more than any slope can take.
+const std::string testRigFails = "evdrive-batch: 5 rows, 1 failed: 1 InvalidArgument; the first on "
+                                 "line 6\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Spreadsheets, SampleTables,
+    testing::Values(SampleTable{"GbkWithCaptionsAndCrlf",
+                                "gbk_captions_crlf.csv",
+                                {},
+                                "gbk_captions_crlf.out.csv",
+                                testRigFails},
+                    SampleTable{"GbkNamedOnTheCommandLine",
+                                "gbk_captions_crlf.csv",
+                                {"--encoding", "GBK"},
+                                "gbk_captions_crlf.out.csv",
+                                testRigFails},
+                    SampleTable{"UnicodeTextUtf16WithTabs",
+                                "unicode_text_utf16le.txt",
+                                {},
+                                "unicode_text_utf16le.out.txt",
+                                testRigFails},
+                    SampleTable{"SemicolonsAndDecimalCommas",
+                                "semicolon_decimal_comma.csv",
+                                {"--decimal-comma"},
+                                "semicolon_decimal_comma.out.csv",
+                                testRigFails},
+                    SampleTable{"CrAlone", "cr_only.csv", {}, "cr_only.out.csv", testRigFails},
+                    SampleTable{"CaptionsWithUnitsAndBlanksUtf8WithMark",
+                                "captions_with_units_bom.csv",
+                                {},
+                                "captions_with_units_bom.out.csv",
+                                testRigFails}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Without the option a decimal comma is no decimal point, and the summary says so.
+TEST(SampleTables, DecimalCommasWithoutTheOptionAreSaidToBeNoNumbers) {
+    const CommandRun run = runBatch({}, sample("semicolon_decimal_comma.csv"));
+    EXPECT_EQ(run.err, "evdrive-batch: 5 rows, 5 failed: 5 TypeMismatch; the first on line 2; "
+                       "fields with a comma are no numbers here: for decimal commas, give "
+                       "--decimal-comma\n");
+    EXPECT_NE(run.out.find(";;;;TypeMismatch;NotANumber;finalDriveRatio\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace evdrive::batch

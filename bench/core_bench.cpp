@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/drivetrain.h"
+#include "core/drivetrain_catalogue.h"
 #include "core/number_text.h"
 #include "core/tire_radius.h"
 
@@ -16,18 +16,11 @@ namespace {
 using namespace evdrive;
 
 void computeDrivetrainWorkedRun(benchmark::State& state) {
-    const DrivetrainInputs inputs{.gearRatio = "1",
-                                  .finalDriveRatio = "8",
-                                  .tireRadius = "0.3",
-                                  .requiredVelocity = "60",
-                                  .drivetrainEfficiency = "0.9",
-                                  .grossMass = "1500",
-                                  .rollingCoefficient = "0.015",
-                                  .dragCoefficient = "0.3",
-                                  .bodyHeight = "1500",
-                                  .bodyWidth = "1700",
-                                  .motorMaxTorque = "200",
-                                  .requiredGrade = ""};
+    // The figures the window's hints give as examples: the worked run.
+    DrivetrainInputs inputs;
+    for (const auto& input : drivetrainInputs) {
+        inputs.*input.member = input.example;
+    }
     for (auto _ : state) {
         benchmark::DoNotOptimize(computeDrivetrain(inputs));
     }

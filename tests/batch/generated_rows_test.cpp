@@ -195,6 +195,16 @@ std::string fileContents(const std::string& path) {
     return text;
 }
 
+// A file in the test's temporary folder holding text; its path.
+std::string temporaryFile(const std::string& name, std::string_view text) {
+    const std::string path = testing::TempDir() + name;
+    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+    return path;
+}
+
 // The built command over a table of a few MiB whose notes now and then run to
 // hundreds of KiB, past the edges of its reads, with commas, quotes, line
 // breaks and Chinese text in them; read from a file and through a pipe.
@@ -215,11 +225,7 @@ TEST(GeneratedRows, BuiltCommandReadsALargeTableWholeFromAFileAndAPipe) {
     ASSERT_GT(table.csv.size(), std::size_t{3} << 20);
 
     const std::string folder = testing::TempDir();
-    const std::string tablePath = folder + "evdrive_large_table.csv";
-    if (std::FILE* file = std::fopen(tablePath.c_str(), "wb")) {
-        std::fwrite(table.csv.data(), 1, table.csv.size(), file);
-        std::fclose(file);
-    }
+    const std::string tablePath = temporaryFile("evdrive_large_table.csv", table.csv);
     const std::string quoted = "'" + std::string(command) + "' ";
     const std::string fromFile = folder + "evdrive_large_from_file.csv";
     const std::string fromPipe = folder + "evdrive_large_from_pipe.csv";
@@ -258,11 +264,7 @@ TEST(GeneratedRows, OneJobAndFourGiveTheSameRowsAndMessages) {
     ASSERT_GT(table.csv.size(), std::size_t{2} << 20);
 
     const std::string folder = testing::TempDir();
-    const std::string tablePath = folder + "evdrive_jobs_table.csv";
-    if (std::FILE* file = std::fopen(tablePath.c_str(), "wb")) {
-        std::fwrite(table.csv.data(), 1, table.csv.size(), file);
-        std::fclose(file);
-    }
+    const std::string tablePath = temporaryFile("evdrive_jobs_table.csv", table.csv);
     std::string outputs[2];
     std::string messages[2];
     int statuses[2];

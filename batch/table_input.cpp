@@ -69,21 +69,26 @@ bool sameEncoding(std::string_view a, std::string_view b) {
 }
 
 // Lines ending in CR alone read as lines ending in LF. A line feed among them
-// would come out as a CR: rather than change the table, the reading stops.
+// would come out as a CR: rather than change the table, the reading stops
+// there, once the text before it is read.
 class CrLineSource : public ByteSource {
   public:
     explicit CrLineSource(ByteSource& inner)
         : inner_(inner) {}
 
     Outcome<std::size_t> read(std::span<char> buffer) override {
+        if (lineFeedSeen_) {
+            return problem(ExitStatus::BadInput, "line " + integerText(lines_ + 1),
+                           "a line feed in a table whose lines end in CR alone");
+        }
         const auto got = inner_.read(buffer);
         if (!got) {
             return got;
         }
         for (std::size_t i = 0; i < *got; ++i) {
             if (buffer[i] == '\n') {
-                return problem(ExitStatus::BadInput, "line " + integerText(lines_ + 1),
-                               "a line feed in a table whose lines end in CR alone");
+                lineFeedSeen_ = true;
+                return i > 0 ? Outcome<std::size_t>(i) : read(buffer);
             }
             if (buffer[i] == '\r') {
                 buffer[i] = '\n';
@@ -96,6 +101,7 @@ class CrLineSource : public ByteSource {
   private:
     ByteSource& inner_;
     std::size_t lines_ = 0;
+    bool lineFeedSeen_ = false;
 };
 
 // The first line of text and its end, outside quoted cells: a quote opens

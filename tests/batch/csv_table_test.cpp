@@ -216,6 +216,13 @@ const CommandCase rejected[] = {
                 givesOnly({"gearRatio"}) +
                     "evdrive-batch: line 4: a quoted cell opens here and is never closed\n",
                 2},
+    CommandCase{"LineFeedInATableOfCrAlone",
+                {},
+                "gearRatio\r1\r2\n3\r",
+                "gearRatio," + results + "\r1" + noVelocity + "\r",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: line 3: a line feed in a table whose lines end in CR alone\n",
+                2},
     CommandCase{"MoreCellsThanTheHeaderStopsThere",
                 {},
                 "gearRatio,note\n1\n1,2,3\n4\n",

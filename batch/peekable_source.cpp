@@ -6,9 +6,10 @@
 
 namespace evdrive::batch {
 
-// The bytes may come a few at a time through a pipe.
+// The bytes may come a few at a time through a pipe. A failed read ends the
+// look at what was read before it; the failure comes when that is read.
 Outcome<std::string_view> PeekableSource::peek(std::size_t size) {
-    while (kept_.size() < size && !ended_) {
+    while (kept_.size() < size && !ended_ && !failure_) {
         const std::size_t old = kept_.size();
         Outcome<std::size_t> got = 0;
         kept_.resize_and_overwrite(size, [&](char* data, std::size_t room) {
@@ -16,7 +17,11 @@ Outcome<std::string_view> PeekableSource::peek(std::size_t size) {
             return old + got.value_or(0);
         });
         if (!got) {
-            return std::unexpected(got.error());
+            if (kept_.empty()) {
+                return std::unexpected(got.error());
+            }
+            failure_ = got.error();
+            break;
         }
         ended_ = *got == 0;
     }
@@ -24,6 +29,9 @@ Outcome<std::string_view> PeekableSource::peek(std::size_t size) {
 }
 
 Outcome<std::size_t> PeekableSource::read(std::span<char> buffer) {
+    if (kept_.empty() && failure_) {
+        return std::unexpected(*failure_);
+    }
     if (kept_.empty()) {
         return inner_.read(buffer);
     }

@@ -4,6 +4,7 @@
 
 #include "batch/byte_source.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,7 @@ class PeekableSource : public ByteSource {
     ByteSource& inner_;
     std::string kept_;
     bool ended_ = false;
+    std::optional<Problem> failure_;
 };
 
 } // namespace evdrive::batch

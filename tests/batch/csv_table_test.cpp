@@ -223,6 +223,14 @@ const CommandCase rejected[] = {
                 givesOnly({"gearRatio"}) +
                     "evdrive-batch: line 3: a line feed in a table whose lines end in CR alone\n",
                 2},
+    CommandCase{"BytesNotInTheEncodingStopAtTheirLine",
+                {},
+                "gearRatio\n1\n\x81\x20\n",
+                "gearRatio," + results + "\n1" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: line 3: bytes that are no character in GB18030 (give the "
+                    "table's encoding with --encoding, see --help)\n",
+                2},
     CommandCase{"MoreCellsThanTheHeaderStopsThere",
                 {},
                 "gearRatio,note\n1\n1,2,3\n4\n",

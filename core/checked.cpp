@@ -51,6 +51,8 @@ Checked CheckedSteps::readStrict(std::string_view text, std::size_t input) {
     const auto value = parseStrict(text);
     const std::uint32_t bit = 1u << input;
     if (value) {
+        readInputs_ |= bit;
+        readValues_[input] = *value;
         return {this, *value, bit};
     }
     if (value.error() == CalcError::Overflow) {
@@ -69,6 +71,10 @@ Checked CheckedSteps::readLenient(std::string_view text, std::size_t input) {
         return skipped();
     }
     const std::uint32_t bit = 1u << input;
+    // A whole field that reads as a number reads leniently as the same number.
+    if (readInputs_ & bit) {
+        return {this, readValues_[input], bit};
+    }
     const auto value = parseLenient(text);
     return value ? Checked{this, *value, bit}
                  : fail(value.error(), FailureCause::NumberBeyondRange, bit);

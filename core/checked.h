@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/quantity.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -96,6 +97,10 @@ class CheckedSteps {
     Checked skipped();
 
     std::optional<RunFailure> failure_;
+    // The values of the inputs read strictly so far: where a number is read
+    // leniently too, the strict reading stands for it.
+    std::uint32_t readInputs_ = 0;
+    std::array<double, 32> readValues_;
 };
 
 inline Checked Checked::step(Step kind, Checked lhs, Checked rhs) {

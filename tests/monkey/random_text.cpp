@@ -3,6 +3,10 @@
 
 #include "tests/monkey/random_text.h"
 
+#include "core/drivetrain_catalogue.h"
+#include "core/number_text.h"
+#include "core/tire_catalogue.h"
+
 #include <QStringList>
 
 #include <array>
@@ -93,32 +97,22 @@ QString randomFieldText(Random& random) {
     }
 }
 
+// The figure the field's hint gives, scaled now and then, or one that strains
+// the formulas: zero, negative, ten times too large.
+template <class Inputs, std::size_t N>
+QString figureNear(Random& random, const std::array<InputQuantity<Inputs>, N>& inputs, int field) {
+    const double example = *parseStrict(inputs[static_cast<std::size_t>(field - 1)].example);
+    constexpr std::array factors = {1.0, 1.0, 1.4, 0.7, 0.0, -1.0, 10.0};
+    const double factor = factors[static_cast<std::size_t>(below(random, factors.size()))];
+    return QString::fromStdString(formatGeneral(example * factor));
+}
+
 QString plausibleFigure(Random& random, int field) {
-    // Each field's figure of a small car, and one that strains the formulas.
-    static const std::array<QStringList, 12> figures = {{
-        {"1", "3.5", "0"},
-        {"8", "4.1", "12"},
-        {"0.3", "0.327", "0.29", "0"},
-        {"60", "120", "0", "300"},
-        {"0.9", "0.85", "1", "0"},
-        {"1500", "2100", "800", "0"},
-        {"0.015", "0.012", "0.02"},
-        {"0.3", "0.28", "0.35"},
-        {"1500", "1450", "1700"},
-        {"1700", "1800", "1650"},
-        {"200", "300", "2000", "-50"},
-        {"30", "20", ""},
-    }};
-    return pick(random, figures[static_cast<std::size_t>(field - 1)]);
+    return figureNear(random, drivetrainInputs, field);
 }
 
 QString plausibleTirePart(Random& random, int field) {
-    static const std::array<QStringList, 3> parts = {{
-        {"195", "205", "225", "165"},
-        {"70", "65", "55", "45"},
-        {"15", "16", "17", "14"},
-    }};
-    return pick(random, parts[static_cast<std::size_t>(field - 1)]);
+    return figureNear(random, tireInputs, field);
 }
 
 } // namespace evdrive::monkey

@@ -15,10 +15,11 @@ using Random = std::mt19937_64;
 // beyond the double range, blanks, Chinese words, nothing, or garbage.
 QString randomFieldText(Random& random);
 
-// A figure that the main window's field number (1 to 12) reads without failing.
+// A figure that the main window's field number (from 1, in field order) reads
+// without failing, near the typical figure or straining the formulas.
 QString plausibleFigure(Random& random, int field);
 
-// A tire size part that the tire window's field number (1 to 3) reads without failing.
+// Likewise for the tire window's field number (from 1).
 QString plausibleTirePart(Random& random, int field);
 
 } // namespace evdrive::monkey

@@ -42,6 +42,13 @@ expect 0 "$batch" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireR
     "finalDriveRatio,motorRpm 6,3183.02387267905 6.5,3448.27586206897 7,3713.52785145889 7.5,3978.77984084881 8,4244.03183023873 8.5,4509.28381962865 9,4774.53580901857 9.5,5039.78779840849 10,5305.03978779841 " ] ||
     fail "the sweep came out as: $(cat "$work/out")"
 
+# A byte-order mark and a UTF-16 character that come a byte at a time through a pipe.
+{ printf '\377'; sleep 0.1; printf '\376'; sleep 0.1; printf 'g\0'; sleep 0.1
+  printf 'e\0a\0r\0R\0a\0t\0i\0o\0\n\0\061\0\n\0'; } |
+    "$batch" --jobs 1 >"$work/out" 2>/dev/null
+[ "$(iconv -f UTF-16 -t UTF-8 "$work/out" | head -n 1)" = "gearRatio,motorRpm,power,grade,error,cause,field" ] ||
+    fail "a UTF-16 table through a slow pipe came out as: $(od -c "$work/out" | head -3)"
+
 printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"
 expect 2 "$batch" - <"$work/malformed.csv"
 [ "$(wc -l <"$work/out")" -eq 2 ] || fail "not the header and one row before the malformed line: $(cat "$work/out")"

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace evdrive::batch {
@@ -36,13 +37,15 @@ std::string sample(const std::string& file) {
     return text;
 }
 
-class SampleTables : public testing::TestWithParam<SampleTable> {};
+// Read in pieces of a few bytes too, so that pieces end inside characters of
+// two and four bytes and inside a UTF-16 mark.
+class SampleTables : public testing::TestWithParam<std::tuple<SampleTable, std::size_t>> {};
 
 TEST_P(SampleTables, AreWrittenBackAsTheyCame) {
-    const SampleTable& row = GetParam();
+    const auto& [row, readSize] = GetParam();
     const std::string table = sample(row.table);
     ASSERT_FALSE(table.empty()) << row.table;
-    const CommandRun run = runBatch(row.args, table);
+    const CommandRun run = runBatch(row.args, table, readSize);
     EXPECT_TRUE(run.out == sample(row.written)) << run.out;
     EXPECT_EQ(run.err, row.err);
     EXPECT_EQ(run.status, 0);
@@ -52,35 +55,42 @@ TEST_P(SampleTables, AreWrittenBackAsTheyCame) {
 const std::string testRigFails = "evdrive-batch: 5 rows, 1 failed: 1 InvalidArgument; the first on "
                                  "line 6\n";
 
+const SampleTable samples[] = {
+    SampleTable{"GbkWithCaptionsAndCrlf",
+                "gbk_captions_crlf.csv",
+                {},
+                "gbk_captions_crlf.out.csv",
+                testRigFails},
+    SampleTable{"GbkNamedOnTheCommandLine",
+                "gbk_captions_crlf.csv",
+                {"--encoding", "GBK"},
+                "gbk_captions_crlf.out.csv",
+                testRigFails},
+    SampleTable{"UnicodeTextUtf16WithTabs",
+                "unicode_text_utf16le.txt",
+                {},
+                "unicode_text_utf16le.out.txt",
+                testRigFails},
+    SampleTable{"SemicolonsAndDecimalCommas",
+                "semicolon_decimal_comma.csv",
+                {"--decimal-comma"},
+                "semicolon_decimal_comma.out.csv",
+                testRigFails},
+    SampleTable{"CrAlone", "cr_only.csv", {}, "cr_only.out.csv", testRigFails},
+    SampleTable{"CaptionsWithUnitsAndBlanksUtf8WithMark",
+                "captions_with_units_bom.csv",
+                {},
+                "captions_with_units_bom.out.csv",
+                testRigFails}};
+
 INSTANTIATE_TEST_SUITE_P(
     Spreadsheets, SampleTables,
-    testing::Values(SampleTable{"GbkWithCaptionsAndCrlf",
-                                "gbk_captions_crlf.csv",
-                                {},
-                                "gbk_captions_crlf.out.csv",
-                                testRigFails},
-                    SampleTable{"GbkNamedOnTheCommandLine",
-                                "gbk_captions_crlf.csv",
-                                {"--encoding", "GBK"},
-                                "gbk_captions_crlf.out.csv",
-                                testRigFails},
-                    SampleTable{"UnicodeTextUtf16WithTabs",
-                                "unicode_text_utf16le.txt",
-                                {},
-                                "unicode_text_utf16le.out.txt",
-                                testRigFails},
-                    SampleTable{"SemicolonsAndDecimalCommas",
-                                "semicolon_decimal_comma.csv",
-                                {"--decimal-comma"},
-                                "semicolon_decimal_comma.out.csv",
-                                testRigFails},
-                    SampleTable{"CrAlone", "cr_only.csv", {}, "cr_only.out.csv", testRigFails},
-                    SampleTable{"CaptionsWithUnitsAndBlanksUtf8WithMark",
-                                "captions_with_units_bom.csv",
-                                {},
-                                "captions_with_units_bom.out.csv",
-                                testRigFails}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Combine(testing::ValuesIn(samples), testing::Values(defaultReadSize, 1, 2, 3, 7)),
+    [](const auto& info) {
+        const std::size_t readSize = std::get<1>(info.param);
+        return std::string(std::get<0>(info.param).name) +
+               (readSize == defaultReadSize ? "" : "_ReadBy" + std::to_string(readSize));
+    });
 
 // Without the option a decimal comma is no decimal point, and the summary says so.
 TEST(SampleTables, DecimalCommasWithoutTheOptionAreSaidToBeNoNumbers) {

@@ -55,19 +55,6 @@ bool isUtf8(std::string_view text) {
     return true;
 }
 
-bool sameEncoding(std::string_view a, std::string_view b) {
-    const auto plain = [](std::string_view name) {
-        std::string folded;
-        for (const char c : name) {
-            if (c != '-' && c != '_') {
-                folded += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-            }
-        }
-        return folded;
-    };
-    return plain(a) == plain(b);
-}
-
 // Lines ending in CR alone read as lines ending in LF. A line feed among them
 // would come out as a CR: rather than change the table, the reading stops
 // there, once the text before it is read.

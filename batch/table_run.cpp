@@ -4,17 +4,13 @@
 
 #include "batch/csv_records.h"
 #include "batch/input_names.h"
-#include "batch/integer_text.h"
 #include "batch/ordered_work.h"
 #include "batch/table_layout.h"
-#include "batch/text_codec.h"
-#include "batch/vehicle_rows.h"
+#include "batch/table_output.h"
+#include "batch/table_work.h"
 #include "core/drivetrain_catalogue.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,167 +18,9 @@
 namespace evdrive::batch {
 namespace {
 
-// The rows of one stretch of the table: a block of records, each once for
-// each point of the sweeps' grid, or for a record with a large grid, part of
-// its grid.
-struct WorkItem {
-    std::shared_ptr<const TableBlock> block; // null for the one record options make
-    std::uint64_t gridFrom = 0;
-    std::uint64_t gridTo = 0;
-};
-
-struct WorkDone {
-    std::string out;
-    RowTally tally;
-    std::optional<Problem> malformed; // the rows before it are in out
-};
-
-// About as many rows as a block of a table without sweeps makes.
-constexpr std::uint64_t rowsPerItem = 8192;
-
-Problem malformedLine(std::size_t line, std::string what) {
-    return {ExitStatus::BadInput, "line " + integerText(line), std::move(what)};
-}
-
-// What a run shares among its threads; each item gets rows of its own.
-class Rows {
-  public:
-    Rows(const TableLayout& layout, std::span<const InputOption> options, TableStyle style,
-         std::size_t headerSize)
-        : layout_(layout)
-        , options_(options)
-        , style_(style)
-        , headerSize_(headerSize) {}
-
-    WorkDone operator()(const WorkItem& item) const {
-        WorkDone done;
-        VehicleRows rows(layout_, options_, style_);
-        if (!item.block) {
-            rows.writeRecord({{}, {}, false, 1}, item.gridFrom, item.gridTo, done.out, done.tally);
-            return done;
-        }
-        done.out.reserve(item.block->text.size() * 2);
-        CsvRecords records(style_.delimiter);
-        records.reset(item.block->text, item.block->firstLine);
-        for (CsvRecords::Status status; (status = records.next()) != CsvRecords::Status::End;) {
-            if (status == CsvRecords::Status::OpenQuote) {
-                done.malformed =
-                    malformedLine(records.line(), "a quoted cell opens here and is never closed");
-                break;
-            }
-            const CsvRecord record = records.record();
-            if (record.cells.size() > headerSize_) {
-                done.malformed = malformedLine(record.line, integerText(record.cells.size()) +
-                                                                " cells, more than the header's " +
-                                                                integerText(headerSize_));
-                break;
-            }
-            rows.writeRecord(record, item.gridFrom, item.gridTo, done.out, done.tally);
-        }
-        return done;
-    }
-
-  private:
-    const TableLayout& layout_;
-    std::span<const InputOption> options_;
-    TableStyle style_;
-    std::size_t headerSize_;
-};
-
-// Hands the table's blocks out as work: large grids are cut into parts of
-// one record each.
-class WorkSource {
-  public:
-    WorkSource(RecordBlocks* blocks, std::uint64_t gridSize, std::size_t readSize)
-        : blocks_(blocks)
-        , gridSize_(gridSize)
-        , blockBytes_(std::max<std::uint64_t>(readSize / std::min(gridSize, rowsPerItem), 1)) {}
-
-    Outcome<std::optional<WorkItem>> next() {
-        if (!started_ || gridNext_ == gridSize_) {
-            if (!blocks_) {
-                if (started_) {
-                    return std::nullopt;
-                }
-            } else {
-                auto block =
-                    gridSize_ > rowsPerItem ? blocks_->nextRecord() : blocks_->next(blockBytes_);
-                if (!block) {
-                    return std::unexpected(block.error());
-                }
-                if (!*block) {
-                    return std::nullopt;
-                }
-                block_ = std::make_shared<const TableBlock>(std::move(**block));
-            }
-            started_ = true;
-            gridNext_ = 0;
-        }
-        const std::uint64_t from = gridNext_;
-        gridNext_ = gridSize_ > rowsPerItem ? std::min(gridSize_, from + rowsPerItem) : gridSize_;
-        return WorkItem{block_, from, gridNext_};
-    }
-
-  private:
-    RecordBlocks* blocks_; // null for a table of options alone
-    std::uint64_t gridSize_;
-    std::uint64_t blockBytes_;
-    std::shared_ptr<const TableBlock> block_;
-    bool started_ = false;
-    std::uint64_t gridNext_ = 0;
-};
-
-// The written table in the input's encoding and line ends.
-class TableOutput {
-  public:
-    TableOutput(std::FILE* file, const TableFormat& format)
-        : file_(file)
-        , crAlone_(format.crAlone)
-        , codec_(sameName(format.encoding, utf8) ? nullptr : openCodec(utf8, format.encoding)) {}
-
-    Outcome<> write(std::string text) {
-        if (crAlone_) {
-            std::replace(text.begin(), text.end(), '\n', '\r');
-        }
-        if (codec_) {
-            std::string encoded;
-            if (!codec_->convert(text, encoded)) {
-                impossible("the table's own text does not convert back to its encoding");
-            }
-            text.swap(encoded);
-        }
-        errno = 0;
-        if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-            return problem(ExitStatus::IoFailure, "standard output",
-                           std::strerror(errno != 0 ? errno : EIO));
-        }
-        return {};
-    }
-
-    Outcome<> flush() {
-        if (std::fflush(file_) != 0) {
-            return problem(ExitStatus::IoFailure, "standard output", std::strerror(errno));
-        }
-        return {};
-    }
-
-  private:
-    static bool sameName(std::string_view a, std::string_view b) {
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::toupper(static_cast<unsigned char>(x)) ==
-                          std::toupper(static_cast<unsigned char>(y));
-               });
-    }
-
-    std::FILE* file_;
-    bool crAlone_;
-    std::unique_ptr<TextCodec> codec_;
-};
-
 // Computes the items with jobs threads and writes their rows in order, with a
 // few items in flight at most.
-Outcome<RowTally> writeRows(WorkSource& source, const Rows& rows, std::size_t jobs,
+Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t jobs,
                             TableOutput& output) {
     const std::size_t threads = jobs > 1 ? jobs : 0;
     const std::size_t inFlight = 2 * jobs + 1;
@@ -345,7 +183,7 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
     if (auto written = out.write(std::move(start)); !written) {
         return std::unexpected(written.error());
     }
-    const Rows rows(*layout, options, style, header.cells.size());
+    const RowWork rows(*layout, options, style, header.cells.size());
     WorkSource source(blocks ? &*blocks : nullptr, headerRows.gridSize(), settings.readSize);
     auto tally = writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out);
     if (auto flushed = out.flush(); !flushed && tally) {

@@ -231,6 +231,14 @@ const CommandCase rejected[] = {
                     "evdrive-batch: line 3: bytes that are no character in GB18030 (give the "
                     "table's encoding with --encoding, see --help)\n",
                 2},
+    CommandCase{"ChineseNameInAnEncodingWithoutChinese",
+                {"--encoding", "ISO-8859-1", "--set", "需求车速=60", "-"},
+                "note\nx\n",
+                "",
+                givesOnly({"requiredVelocity"}) +
+                    "evdrive-batch: standard output: the character 需 cannot be written in "
+                    "ISO-8859-1\n",
+                2},
     CommandCase{"MoreCellsThanTheHeaderStopsThere",
                 {},
                 "gearRatio,note\n1\n1,2,3\n4\n",

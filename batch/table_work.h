@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "batch/options.h"
+#include "batch/problem.h"
+#include "batch/record_blocks.h"
+#include "batch/row_tally.h"
+#include "batch/table_layout.h"
+#include "batch/vehicle_rows.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace evdrive::batch {
+
+// The rows of one stretch of the table: a block of records, each once for
+// each point of the sweeps' grid, or for a record with a large grid, part of
+// its grid.
+struct WorkItem {
+    std::shared_ptr<const TableBlock> block; // null for the one record options make
+    std::uint64_t gridFrom = 0;
+    std::uint64_t gridTo = 0;
+};
+
+struct WorkDone {
+    std::string out;
+    RowTally tally;
+    std::optional<Problem> malformed; // the rows before it are in out
+};
+
+// Cuts the table into work: blocks of whole records of about as many rows as
+// a block of readSize bytes makes, and a record whose grid makes more rows
+// than that in parts of its grid.
+class WorkSource {
+  public:
+    // Without blocks, the table is the one record the options make.
+    WorkSource(RecordBlocks* blocks, std::uint64_t gridSize, std::size_t readSize);
+
+    // The next item; nullopt at the end of the table.
+    Outcome<std::optional<WorkItem>> next();
+
+  private:
+    RecordBlocks* blocks_;
+    std::uint64_t gridSize_;
+    std::uint64_t blockBytes_;
+    std::shared_ptr<const TableBlock> block_;
+    bool started_ = false;
+    std::uint64_t gridNext_ = 0;
+};
+
+// Makes the rows of an item; one such serves every thread of a run.
+class RowWork {
+  public:
+    RowWork(const TableLayout& layout, std::span<const InputOption> options, TableStyle style,
+            std::size_t headerSize);
+
+    WorkDone operator()(const WorkItem& item) const;
+
+  private:
+    const TableLayout& layout_;
+    std::span<const InputOption> options_;
+    TableStyle style_;
+    std::size_t headerSize_;
+};
+
+// "line 7: …"
+Problem malformedLine(std::size_t line, std::string what);
+
+} // namespace evdrive::batch

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/text_codec.h"
+
+namespace evdrive::batch {
+namespace {
+
+std::string plainName(std::string_view name) {
+    std::string plain;
+    for (const char c : name) {
+        if (c != '-' && c != '_') {
+            plain += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        }
+    }
+    return plain;
+}
+
+} // namespace
+
+bool sameEncoding(std::string_view a, std::string_view b) {
+    return plainName(a) == plainName(b);
+}
+
+} // namespace evdrive::batch

@@ -25,11 +25,11 @@ bool hasFullWidthDigit(std::string_view text) {
 } // namespace
 
 Checked atan(Checked x) {
-    return {x.steps_, std::atan(x.value_), x.inputs_};
+    return {std::atan(x.value_), x.inputs_};
 }
 
 Checked tan(Checked x) {
-    return {x.steps_, std::tan(x.value_), x.inputs_};
+    return {std::tan(x.value_), x.inputs_};
 }
 
 Checked CheckedSteps::failedStep(Step kind, Checked lhs, Checked rhs, CalcError error) {
@@ -44,18 +44,8 @@ Checked CheckedSteps::failedStep(Step kind, Checked lhs, Checked rhs, CalcError 
     return fail(CalcError::Overflow, FailureCause::ResultBeyondRange, lhs.inputs_ | rhs.inputs_);
 }
 
-Checked CheckedSteps::readStrict(std::string_view text, std::size_t input) {
-    if (failed()) {
-        return skipped();
-    }
-    const auto value = parseStrict(text);
-    const std::uint32_t bit = 1u << input;
-    if (value) {
-        readInputs_ |= bit;
-        readValues_[input] = *value;
-        return {this, *value, bit};
-    }
-    if (value.error() == CalcError::Overflow) {
+Checked CheckedSteps::unreadable(std::string_view text, std::uint32_t bit, CalcError error) {
+    if (error == CalcError::Overflow) {
         return fail(CalcError::Overflow, FailureCause::NumberBeyondRange, bit);
     }
     const bool blank = text.find_first_not_of(" \t") == std::string_view::npos;
@@ -73,11 +63,10 @@ Checked CheckedSteps::readLenient(std::string_view text, std::size_t input) {
     const std::uint32_t bit = 1u << input;
     // A whole field that reads as a number reads leniently as the same number.
     if (readInputs_ & bit) {
-        return {this, readValues_[input], bit};
+        return {readValues_[input], bit};
     }
     const auto value = parseLenient(text);
-    return value ? Checked{this, *value, bit}
-                 : fail(value.error(), FailureCause::NumberBeyondRange, bit);
+    return value ? Checked{*value, bit} : fail(value.error(), FailureCause::NumberBeyondRange, bit);
 }
 
 Checked CheckedSteps::round15(Checked value) {
@@ -85,7 +74,7 @@ Checked CheckedSteps::round15(Checked value) {
         return skipped();
     }
     const auto rounded = roundTrip15(value.value_);
-    return rounded ? Checked{this, *rounded, value.inputs_}
+    return rounded ? Checked{*rounded, value.inputs_}
                    : fail(rounded.error(), FailureCause::ResultBeyondRange, value.inputs_);
 }
 
@@ -96,7 +85,7 @@ Checked CheckedSteps::tangentFromSine(Checked sine) {
     const Checked cosineSquared = 1 + sine * -sine;
     const Checked cosine =
         failed() || cosineSquared.value_ >= 0
-            ? Checked{this, std::sqrt(cosineSquared.value_), cosineSquared.inputs_}
+            ? Checked{std::sqrt(cosineSquared.value_), cosineSquared.inputs_}
             : fail(CalcError::InvalidArgument, FailureCause::SineBeyondOne, cosineSquared.inputs_);
     const Checked tangent = sine / cosine;
     if (failed()) {
@@ -111,7 +100,7 @@ Checked CheckedSteps::fail(CalcError kind, FailureCause cause, std::uint32_t inp
 }
 
 Checked CheckedSteps::skipped() {
-    return {this, std::numeric_limits<double>::quiet_NaN(), 0};
+    return {std::numeric_limits<double>::quiet_NaN(), 0};
 }
 
 } // namespace evdrive

@@ -31,7 +31,7 @@ class Checked {
     double value() const { return value_; }
 
     // Exact, so not a step that can fail.
-    Checked operator-() const { return {steps_, -value_, inputs_}; }
+    Checked operator-() const { return {-value_, inputs_}; }
 
     friend Checked operator+(Checked lhs, Checked rhs) { return step(Step::Add, lhs, rhs); }
     friend Checked operator-(Checked lhs, Checked rhs) { return step(Step::Subtract, lhs, rhs); }
@@ -45,14 +45,12 @@ class Checked {
   private:
     friend class CheckedSteps;
 
-    Checked(CheckedSteps* steps, double value, std::uint32_t inputs)
-        : steps_(steps)
-        , value_(value)
+    Checked(double value, std::uint32_t inputs)
+        : value_(value)
         , inputs_(inputs) {}
 
     static Checked step(Step kind, Checked lhs, Checked rhs);
 
-    CheckedSteps* steps_ = nullptr; // null for a constant
     double value_;
     std::uint32_t inputs_ = 0; // bit i: the input i in field order
 };
@@ -62,12 +60,20 @@ class Checked {
 // them by member.
 class CheckedSteps {
   public:
+    CheckedSteps()
+        : outer_(active_) {
+        active_ = this;
+    }
+    ~CheckedSteps() { active_ = outer_; }
+    CheckedSteps(const CheckedSteps&) = delete;
+    CheckedSteps& operator=(const CheckedSteps&) = delete;
+
     bool failed() const { return failure_.has_value(); }
     const std::optional<RunFailure>& failure() const { return failure_; }
 
     // A constant of this calculation, for a step between two constants
     // (1 / 3600 is computed, and checked, as a step of its own).
-    Checked constant(double value) { return {this, value, 0}; }
+    Checked constant(double value) { return {value, 0}; }
 
     // The value rounded to the 15 significant digits of its text form.
     Checked round15(Checked value);
@@ -77,7 +83,20 @@ class CheckedSteps {
     Checked tangentFromSine(Checked sine);
 
   protected:
-    Checked readStrict(std::string_view text, std::size_t input);
+    // Inline, as the steps are.
+    Checked readStrict(std::string_view text, std::size_t input) {
+        if (failed()) {
+            return skipped();
+        }
+        const auto value = parseStrict(text);
+        const std::uint32_t bit = std::uint32_t{1} << input;
+        if (!value) {
+            return unreadable(text, bit, value.error());
+        }
+        readInputs_ |= bit;
+        readValues_[input] = *value;
+        return {*value, bit};
+    }
     Checked readLenient(std::string_view text, std::size_t input);
 
   private:
@@ -89,13 +108,17 @@ class CheckedSteps {
             return skipped();
         }
         const auto outcome = checkStep(kind, lhs.value_, rhs.value_);
-        return outcome ? Checked{this, *outcome, lhs.inputs_ | rhs.inputs_}
+        return outcome ? Checked{*outcome, lhs.inputs_ | rhs.inputs_}
                        : failedStep(kind, lhs, rhs, outcome.error());
     }
     Checked failedStep(Step kind, Checked lhs, Checked rhs, CalcError error);
+    Checked unreadable(std::string_view text, std::uint32_t bit, CalcError error);
     Checked fail(CalcError kind, FailureCause cause, std::uint32_t inputs);
     Checked skipped();
 
+    // The calculation the arithmetic of Checked values on this thread belongs to.
+    static inline thread_local CheckedSteps* active_ = nullptr;
+    CheckedSteps* outer_;
     std::optional<RunFailure> failure_;
     // The values of the inputs read strictly so far: where a number is read
     // leniently too, the strict reading stands for it.
@@ -104,7 +127,7 @@ class CheckedSteps {
 };
 
 inline Checked Checked::step(Step kind, Checked lhs, Checked rhs) {
-    return (lhs.steps_ ? lhs.steps_ : rhs.steps_)->step(kind, lhs, rhs);
+    return CheckedSteps::active_->step(kind, lhs, rhs);
 }
 
 // A calculation over the texts of the inputs that catalogue lists, held in

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -154,8 +155,9 @@ Decimal15 toDecimal15(double value) {
         --shift;
         scaled = magnitude * exactPowersOfTen[shift];
     }
-    auto digits = static_cast<std::uint64_t>(scaled);
-    const double fraction = scaled - static_cast<double>(digits);
+    // Below 10^15: signed conversions, which take one instruction either way.
+    auto digits = static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled));
+    const double fraction = scaled - static_cast<double>(static_cast<std::int64_t>(digits));
     if (fraction >= 0.4375 && fraction <= 0.5625) {
         const int side = compareWithHalf(magnitude, digits, shift);
         if (side == 0) {
@@ -177,7 +179,8 @@ Decimal15 toDecimal15(double value) {
 std::expected<double, CalcError> valueOf(const Decimal15& decimal) {
     const int shift = 14 - decimal.exponent;
     if (shift >= 0 && shift <= largestExactPower) {
-        const double magnitude = static_cast<double>(decimal.digits) / exactPowersOfTen[shift];
+        const double magnitude = static_cast<double>(static_cast<std::int64_t>(decimal.digits)) /
+                                 exactPowersOfTen[shift];
         return decimal.negative ? -magnitude : magnitude;
     }
     // "-999999999999999e-9999" at the longest, with room to spare.
@@ -201,15 +204,25 @@ constexpr auto digitPairs = [] {
     return pairs;
 }();
 
-// The fifteen digit characters of a rounding, two at a time.
+// Two digit characters of a number below 100.
+void digitPair(std::uint32_t pair, char* out) {
+    out[0] = digitPairs[2 * pair];
+    out[1] = digitPairs[2 * pair + 1];
+}
+
+// The fifteen digit characters of a rounding, two at a time, in 32-bit halves.
 void digitTexts(std::uint64_t digits, char (&out)[15]) {
-    for (int i = 13; i > 0; i -= 2) {
-        const std::size_t pair = 2 * (digits % 100);
-        digits /= 100;
-        out[i] = digitPairs[pair];
-        out[i + 1] = digitPairs[pair + 1];
+    auto high = static_cast<std::uint32_t>(digits / 100'000'000); // seven digits
+    auto low = static_cast<std::uint32_t>(digits % 100'000'000);  // eight digits
+    for (int at = 13; at >= 7; at -= 2) {
+        digitPair(low % 100, out + at);
+        low /= 100;
     }
-    out[0] = static_cast<char>('0' + digits);
+    for (int at = 5; at >= 1; at -= 2) {
+        digitPair(high % 100, out + at);
+        high /= 100;
+    }
+    out[0] = static_cast<char>('0' + high);
 }
 
 // A number as most fields hold it, "-1500" or "0.015": at most 15 digits and
@@ -238,8 +251,8 @@ std::optional<double> readSimpleDecimal(std::string_view text) {
     if (count == 0 || count > 15) {
         return std::nullopt;
     }
-    const double magnitude =
-        static_cast<double>(digits) / exactPowersOfTen[point ? end - point - 1 : 0];
+    const double magnitude = static_cast<double>(static_cast<std::int64_t>(digits)) /
+                             exactPowersOfTen[point ? end - point - 1 : 0];
     return negative ? -magnitude : magnitude;
 }
 
@@ -335,53 +348,54 @@ std::expected<double, CalcError> parseLenient(std::string_view text) {
 std::string_view formatGeneral(double value, NumberText& buffer) {
     char* out = buffer.data();
     const auto done = [&] { return std::string_view(buffer.data(), out); };
+    const auto append = [&](const char* text, std::size_t size) {
+        std::memcpy(out, text, size);
+        out += size;
+    };
     if (value == 0) {
         *out++ = '0';
         return done();
     }
     if (!std::isfinite(value)) {
         const std::string_view text = value > 0 ? "inf" : value < 0 ? "-inf" : "nan";
-        out = std::copy(text.begin(), text.end(), out);
+        append(text.data(), text.size());
         return done();
     }
     const Decimal15 decimal = toDecimal15(value);
-    char all[15];
-    digitTexts(decimal.digits, all);
-    const std::string_view digits(
-        all, static_cast<std::size_t>(std::string_view(all, 15).find_last_not_of('0') + 1));
+    char digits[15];
+    digitTexts(decimal.digits, digits);
+    std::size_t count = 15; // without the trailing zeros
+    while (digits[count - 1] == '0') {
+        --count;
+    }
     const int exponent = decimal.exponent;
-    const auto append = [&](std::string_view text) {
-        out = std::copy(text.begin(), text.end(), out);
-    };
 
     if (decimal.negative) {
         *out++ = '-';
     }
     if (exponent >= 15 || exponent < -4) {
-        *out++ = digits.front();
-        if (digits.size() > 1) {
+        *out++ = digits[0];
+        if (count > 1) {
             *out++ = '.';
-            append(digits.substr(1));
+            append(digits + 1, count - 1);
         }
-        append(exponent < 0 ? "E-" : "E+");
+        append(exponent < 0 ? "E-" : "E+", 2);
         const int magnitude = std::abs(exponent);
         if (magnitude < 10) {
             *out++ = '0';
         }
         out = std::to_chars(out, buffer.data() + buffer.size(), magnitude).ptr;
     } else if (exponent >= 0) {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        append(digits.substr(0, integerDigits));
-        if (digits.size() > integerDigits) {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        append(digits, whole);
+        if (count > whole) {
             *out++ = '.';
-            append(digits.substr(integerDigits));
-        } else {
-            out = std::fill_n(out, integerDigits - digits.size(), '0');
+            append(digits + whole, count - whole);
         }
     } else {
-        append("0.");
+        append("0.", 2);
         out = std::fill_n(out, -exponent - 1, '0');
-        append(digits);
+        append(digits, count);
     }
     return done();
 }

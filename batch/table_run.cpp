@@ -23,7 +23,9 @@ namespace {
 Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t jobs,
                             TableOutput& output) {
     const std::size_t threads = jobs > 1 ? jobs : 0;
-    const std::size_t inFlight = 2 * jobs + 1;
+    // Enough to keep every thread busy while the oldest item is written;
+    // one thread computes each item as it is taken.
+    const std::size_t inFlight = threads == 0 ? 1 : 2 * jobs + 1;
     OrderedWork<WorkItem, WorkDone> work(threads, rows);
     RowTally tally;
     std::optional<Problem> stopped;

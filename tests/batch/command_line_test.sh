@@ -4,9 +4,15 @@
 # Runs the built evdrive-batch as a user would: a table from a file, a sweep,
 # a malformed table, a full disk, a folder for a FILE, and checks its streams
 # and exit statuses.
-# Usage: command_line_test.sh EVDRIVE_BATCH VERSION
+# Usage: command_line_test.sh EVDRIVE_BATCH VERSION [EMULATOR...]
+# With an emulator (Wine, for the Windows build) the command runs through it.
 set -uo pipefail
 batch=$1 version=$2
+shift 2
+run=("$@" "$batch")
+# Windows refuses to open a folder as a file, as it does a file it may not read.
+folder_error="Is a directory"
+case $batch in *.exe) folder_error="Permission denied" ;; esac
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -23,20 +29,20 @@ expect() {
 inputs=gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficiency,grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,motorMaxTorque,requiredGrade
 printf '%s\r\n%s\r\n%s\r\n' "vehicle,$inputs" "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30" \
     "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30" >"$work/table.csv"
-expect 0 "$batch" "$work/table.csv"
+expect 0 "${run[@]}" "$work/table.csv"
 printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,cause,field" \
     "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,,," \
     "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,ZeroDivisor,tireRadius" >"$work/expected"
 cmp -s "$work/out" "$work/expected" || fail "the table came out as: $(cat -A "$work/out")"
 [ "$(cat "$work/err")" = "evdrive-batch: 2 rows, 1 failed: 1 DivisionByZero; the first on line 3" ] ||
     fail "the failed row was summed up as: $(cat "$work/err")"
-expect 3 "$batch" --strict "$work/table.csv"
+expect 3 "${run[@]}" --strict "$work/table.csv"
 cmp -s "$work/out" "$work/expected" || fail "--strict changed the table: $(cat -A "$work/out")"
-expect 2 "$batch" "$work"
-[ "$(cat "$work/err")" = "evdrive-batch: $work: Is a directory" ] ||
+expect 2 "${run[@]}" "$work"
+[ "$(cat "$work/err")" = "evdrive-batch: $work: $folder_error" ] ||
     fail "a folder for a FILE was reported as: $(cat "$work/err")"
 
-expect 0 "$batch" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireRadius=0.3 \
+expect 0 "${run[@]}" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireRadius=0.3 \
     --set requiredVelocity=60
 [ "$(cut -d, -f2,13 "$work/out" | tr '\n' ' ')" = \
     "finalDriveRatio,motorRpm 6,3183.02387267905 6.5,3448.27586206897 7,3713.52785145889 7.5,3978.77984084881 8,4244.03183023873 8.5,4509.28381962865 9,4774.53580901857 9.5,5039.78779840849 10,5305.03978779841 " ] ||
@@ -45,27 +51,27 @@ expect 0 "$batch" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set tireR
 # A byte-order mark and a UTF-16 character that come a byte at a time through a pipe.
 { printf '\377'; sleep 0.1; printf '\376'; sleep 0.1; printf 'g\0'; sleep 0.1
   printf 'e\0a\0r\0R\0a\0t\0i\0o\0\n\0\061\0\n\0'; } |
-    "$batch" --jobs 1 >"$work/out" 2>/dev/null
+    "${run[@]}" --jobs 1 >"$work/out" 2>/dev/null
 [ "$(iconv -f UTF-16 -t UTF-8 "$work/out" | head -n 1)" = "gearRatio,motorRpm,power,grade,error,cause,field" ] ||
     fail "a UTF-16 table through a slow pipe came out as: $(od -c "$work/out" | head -3)"
 
 printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"
-expect 2 "$batch" - <"$work/malformed.csv"
+expect 2 "${run[@]}" - <"$work/malformed.csv"
 [ "$(wc -l <"$work/out")" -eq 2 ] || fail "not the header and one row before the malformed line: $(cat "$work/out")"
 [ "$(tail -n 1 "$work/err")" = "evdrive-batch: line 3: 2 cells, more than the header's 1" ] ||
     fail "the malformed line was reported as: $(cat "$work/err")"
 
-expect 2 "$batch" --sweep finalDriveRatio=6:10:0
+expect 2 "${run[@]}" --sweep finalDriveRatio=6:10:0
 grep -q '^evdrive-batch: --sweep finalDriveRatio=6:10:0: ' "$work/err" || fail "a zero step was reported as: $(cat "$work/err")"
 
 if [ -w /dev/full ]; then
-    "$batch" "$work/table.csv" >/dev/full 2>"$work/err"
+    "${run[@]}" "$work/table.csv" >/dev/full 2>"$work/err"
     [ $? -eq 1 ] || fail "writing to a full disk did not exit with 1"
     grep -q '^evdrive-batch: standard output: ' "$work/err" || fail "a full disk was reported as: $(cat "$work/err")"
 fi
 
-expect 0 "$batch" --version
+expect 0 "${run[@]}" --version
 [ "$(cat "$work/out")" = "evdrive-batch $version" ] || fail "--version printed $(cat "$work/out")"
-expect 0 "$batch" --help
+expect 0 "${run[@]}" --help
 grep -q '满载总质量 (kg)' "$work/out" || fail "--help does not list the columns with their units"
 echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, --version, --help"

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 evdrive developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the generated Windows resource script and reads the version
-# information back from the compiled resource.
+# information, icon and manifest back from the compiled resource.
 # Usage: check_windows_resource.sh RC_FILE DISPLAY_VERSION
 set -euo pipefail
 rc=$1 version=$2
@@ -21,4 +21,5 @@ grep -q "VALUE \"FileVersion\", \"$version\"" "$work/readback.rc" || fail "FileV
 grep -q "VALUE \"ProductVersion\", \"$version\"" "$work/readback.rc" || fail "ProductVersion is not $version"
 grep -q 'VALUE "Translation", 0x804, 1200' "$work/readback.rc" || fail "translation is not Chinese (PRC), Unicode"
 grep -q 'RT_GROUP_ICON' "$work/readback.rc" || fail "no icon"
+grep -q '^1 24 /\* RT_MANIFEST \*/' "$work/readback.rc" || fail "no application manifest"
 echo "version resource: $version, 3,0,0,1, 080404b0"

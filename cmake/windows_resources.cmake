@@ -1,0 +1,22 @@
+# SPDX-FileCopyrightText: 2026 evdrive developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# evdrive_windows_resource(TARGET DESCRIPTION): the version information, icon
+# and application manifest of a Windows program, generated from
+# app/evdrive.rc.in into generated/app/TARGET.rc. Generated on every system, so
+# that the resource can be checked anywhere; compiled into TARGET on Windows.
+function(evdrive_windows_resource target description)
+    set(EVDRIVE_ICO "${PROJECT_SOURCE_DIR}/resources/icons/evdrive.ico")
+    set(EVDRIVE_MANIFEST "${PROJECT_BINARY_DIR}/generated/app/evdrive.manifest")
+    set(EVDRIVE_RC_NAME "${target}")
+    set(EVDRIVE_RC_DESCRIPTION "${description}")
+    configure_file("${PROJECT_SOURCE_DIR}/app/evdrive.manifest.in" "${EVDRIVE_MANIFEST}" @ONLY)
+    set(rc "${PROJECT_BINARY_DIR}/generated/app/${target}.rc")
+    configure_file("${PROJECT_SOURCE_DIR}/app/evdrive.rc.in" "${rc}" @ONLY)
+    if(WIN32)
+        target_sources(${target} PRIVATE "${rc}")
+        # The resource compiler names no files it reads for the build to watch.
+        set_source_files_properties("${rc}" PROPERTIES
+            OBJECT_DEPENDS "${EVDRIVE_ICO};${EVDRIVE_MANIFEST}")
+    endif()
+endfunction()

@@ -7,6 +7,16 @@
 
 namespace evdrive::batch {
 
+Outcome<std::size_t> readOnto(ByteSource& source, std::string& text, std::size_t size) {
+    const std::size_t old = text.size();
+    Outcome<std::size_t> got = 0;
+    text.resize_and_overwrite(old + size, [&](char* data, std::size_t room) {
+        got = source.read({data + old, room - old});
+        return old + got.value_or(0);
+    });
+    return got;
+}
+
 FileSource::FileSource(std::FILE* file, std::string name, bool namedFile)
     : file_(file)
     , name_(std::move(name))

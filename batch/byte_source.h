@@ -20,6 +20,10 @@ class ByteSource {
     virtual Outcome<std::size_t> read(std::span<char> buffer) = 0;
 };
 
+// Reads up to size bytes from source onto the end of text, without first
+// filling the room with zeros; how many it read.
+Outcome<std::size_t> readOnto(ByteSource& source, std::string& text, std::size_t size);
+
 // The bytes of an open file or stream, named in messages as the user knows
 // it: a FILE by its path, standard input as such. A FILE whose first read
 // fails, a folder for one, does not open as a table.

@@ -32,13 +32,7 @@ Outcome<std::size_t> DecodingSource::read(std::span<char> buffer) {
         }
         decoded_.clear();
         given_ = 0;
-        const std::size_t old = raw_.size();
-        const std::size_t piece = buffer.size();
-        Outcome<std::size_t> got = 0;
-        raw_.resize_and_overwrite(old + piece, [&](char* data, std::size_t room) {
-            got = inner_.read({data + old, room - old});
-            return old + got.value_or(0);
-        });
+        const auto got = readOnto(inner_, raw_, buffer.size());
         if (!got) {
             return std::unexpected(got.error());
         }

@@ -10,12 +10,7 @@ namespace evdrive::batch {
 // look at what was read before it; the failure comes when that is read.
 Outcome<std::string_view> PeekableSource::peek(std::size_t size) {
     while (kept_.size() < size && !ended_ && !failure_) {
-        const std::size_t old = kept_.size();
-        Outcome<std::size_t> got = 0;
-        kept_.resize_and_overwrite(size, [&](char* data, std::size_t room) {
-            got = inner_.read({data + old, room - old});
-            return old + got.value_or(0);
-        });
+        const auto got = readOnto(inner_, kept_, size - kept_.size());
         if (!got) {
             if (kept_.empty()) {
                 return std::unexpected(got.error());

@@ -16,12 +16,7 @@ bool RecordBlocks::read() {
     if (ended_) {
         return false;
     }
-    const std::size_t old = buffer_.size();
-    Outcome<std::size_t> got = 0;
-    buffer_.resize_and_overwrite(old + readSize_, [&](char* data, std::size_t size) {
-        got = source_.read({data + old, size - old});
-        return old + got.value_or(0);
-    });
+    const auto got = readOnto(source_, buffer_, readSize_);
     if (!got) {
         failure_ = got.error();
     }

@@ -3,9 +3,8 @@
 #include "batch/text_codec.h"
 
 namespace evdrive::batch {
-namespace {
 
-std::string plainName(std::string_view name) {
+std::string encodingKey(std::string_view name) {
     std::string plain;
     for (const char c : name) {
         if (c != '-' && c != '_') {
@@ -15,10 +14,8 @@ std::string plainName(std::string_view name) {
     return plain;
 }
 
-} // namespace
-
 bool sameEncoding(std::string_view a, std::string_view b) {
-    return plainName(a) == plainName(b);
+    return encodingKey(a) == encodingKey(b);
 }
 
 } // namespace evdrive::batch

@@ -16,8 +16,10 @@ inline constexpr std::string_view utf16le = "UTF-16LE";
 inline constexpr std::string_view utf16be = "UTF-16BE";
 inline constexpr std::string_view gb18030 = "GB18030";
 
-// Whether two names name the same encoding, whatever their case and dashes:
-// "utf8" is "UTF-8".
+// A name as encodings are compared: upper case, without dashes and
+// underscores, so that "utf8" is "UTF-8".
+std::string encodingKey(std::string_view name);
+
 bool sameEncoding(std::string_view a, std::string_view b);
 
 // Converts text from one encoding to another, piece by piece: a character cut

@@ -33,16 +33,6 @@ struct Encoding {
 
 constexpr UINT gb18030CodePage = 54936;
 
-std::string folded(std::string_view name) {
-    std::string plain;
-    for (const char c : name) {
-        if (c != '-' && c != '_') {
-            plain += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-        }
-    }
-    return plain;
-}
-
 std::optional<UINT> number(std::string_view digits) {
     if (digits.empty() || digits.size() > 5) {
         return std::nullopt;
@@ -95,7 +85,7 @@ std::optional<UINT> codePageNamed(const std::string& name) {
 }
 
 std::optional<Encoding> encodingNamed(std::string_view name) {
-    const std::string plain = folded(name);
+    const std::string plain = encodingKey(name);
     if (plain == "UTF16LE") {
         return Encoding{Layout::utf16le};
     }

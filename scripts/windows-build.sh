@@ -32,29 +32,15 @@ cache=${EVDRIVE_WINDOWS_CACHE:-$HOME/.cache/evdrive-windows}
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n googletest
           wine wine64 xvfb xauth xdotool xclip imagemagick nsis fonts-arphic-uming)
 
-note() { echo "windows-build: $*" >&2; }
-
-fail() {
-    note "$*"
-    exit 1
-}
-
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || fail "not root, and no sudo to install packages with"
-    sudo=(sudo)
-fi
+script=windows-build
+source "$evdrive_root/scripts/windows-common.sh"
 
 # Prints how long the step took that started at $1 (seconds since the epoch).
 took() { note "$2 in $(($(date +%s) - $1)) s"; }
 
 install_missing_packages() {
-    local missing=() package
-    for package in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-            missing+=("$package")
-        fi
-    done
+    local missing
+    mapfile -t missing < <(missing_packages "${packages[@]}")
     [ ${#missing[@]} -eq 0 ] && return 0
     note "installing ${missing[*]}"
     "${sudo[@]}" apt-get update -qq

@@ -76,18 +76,8 @@ qt_options=(
     -DFEATURE_system_doubleconversion=OFF
 )
 
-note() { echo "windows-qt: $*" >&2; }
-
-fail() {
-    note "$*"
-    exit 1
-}
-
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || fail "not root, and no sudo to install packages with"
-    sudo=(sudo)
-fi
+script=windows-qt
+source "$evdrive_root/scripts/windows-common.sh"
 
 mkdir -p "$cache"
 # Qt's install prefix has to be absolute.
@@ -116,12 +106,8 @@ logged() {
 }
 
 install_missing_packages() {
-    local missing=() package
-    for package in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
-            missing+=("$package")
-        fi
-    done
+    local missing
+    mapfile -t missing < <(missing_packages "${packages[@]}")
     [ ${#missing[@]} -eq 0 ] && return 0
     note "installing ${missing[*]}"
     logged "${sudo[@]}" apt-get update

@@ -34,7 +34,7 @@ Outcome<> addInput(Options& options, std::string_view argument, std::string_view
     case NameReading::Kind::Other:
         return fault(argument, "no input is named \"" + std::string(name) + "\" (see --help)");
     case NameReading::Kind::NearInput:
-        return fault(argument, "\"" + std::string(name) + "\" " + nameFault(reading));
+        return fault(argument, std::string("\"").append(name).append("\" ") + nameFault(reading));
     case NameReading::Kind::OtherUnit:
         return fault(argument, nameFault(reading));
     }

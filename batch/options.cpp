@@ -136,6 +136,11 @@ Outcome<> checkInputOptions(Options& options) {
 
 } // namespace
 
+bool givesInput(std::span<const InputOption> options, std::size_t input) {
+    return std::any_of(options.begin(), options.end(),
+                       [&](const InputOption& option) { return option.input.index == input; });
+}
+
 std::string swapPointAndComma(std::string_view text) {
     // A point in such a table groups digits ("1.500" is 1500): swapped for a
     // comma, it makes the text no number rather than a thousand times less.

@@ -39,6 +39,9 @@ struct Options {
 // The command line after the program's name, or the argument at fault and why.
 Outcome<Options> parseOptions(std::span<const std::string_view> args);
 
+// Whether --set or --sweep gives the input of that place in field order.
+bool givesInput(std::span<const InputOption> options, std::size_t input);
+
 // A number with a decimal comma as a number reads, or the other way round.
 std::string swapPointAndComma(std::string_view text);
 

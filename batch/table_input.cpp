@@ -91,14 +91,19 @@ class CrLineSource : public ByteSource {
     bool lineFeedSeen_ = false;
 };
 
-// The first line of text and its end, outside quoted cells: a quote opens
-// one at the line's start or after any of the delimiters a table may have.
+// The first line of text and its end, outside quoted cells, and the
+// delimiter it holds most of there: a quote opens a cell at the line's start
+// or after any of the delimiters a table may have.
 struct FirstLine {
     std::string_view text;
     std::string_view end; // "\n", "\r\n", "\r", or empty where the text ends first
+    char delimiter = ','; // a comma where the line holds none
 };
 
 FirstLine firstLine(std::string_view text) {
+    constexpr std::array<char, 3> delimiters = {',', ';', '\t'};
+    std::array<std::size_t, 3> counts{};
+    FirstLine line{text, {}};
     bool quoted = false;
     bool cellStart = true;
     for (std::size_t at = 0; at < text.size(); ++at) {
@@ -107,30 +112,20 @@ FirstLine firstLine(std::string_view text) {
             quoted = quoted || cellStart ? !quoted : false;
         } else if (!quoted && (c == '\n' || c == '\r')) {
             const bool crlf = c == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
-            return {text.substr(0, at), text.substr(at, crlf ? 2 : 1)};
+            line = {text.substr(0, at), text.substr(at, crlf ? 2 : 1)};
+            break;
         }
-        cellStart = !quoted && (c == ',' || c == ';' || c == '\t');
-    }
-    return {text, {}};
-}
-
-// The delimiter the header line holds most of outside quotes; a comma where it holds none.
-char countDelimiter(std::string_view header) {
-    std::array<std::size_t, 3> counts{};
-    constexpr std::array<char, 3> candidates = {',', ';', '\t'};
-    bool quoted = false;
-    bool cellStart = true;
-    for (const char c : header) {
-        if (c == '"') {
-            quoted = quoted || cellStart ? !quoted : false;
+        const auto delimiter = std::find(delimiters.begin(), delimiters.end(), c);
+        cellStart = !quoted && delimiter != delimiters.end();
+        if (cellStart) {
+            ++counts[static_cast<std::size_t>(delimiter - delimiters.begin())];
         }
-        for (std::size_t i = 0; i < candidates.size(); ++i) {
-            counts[i] += !quoted && c == candidates[i];
-        }
-        cellStart = !quoted && (c == ',' || c == ';' || c == '\t');
     }
     const auto most = std::max_element(counts.begin(), counts.end());
-    return *most == 0 ? ',' : candidates[static_cast<std::size_t>(most - counts.begin())];
+    if (*most > 0) {
+        line.delimiter = delimiters[static_cast<std::size_t>(most - counts.begin())];
+    }
+    return line;
 }
 
 } // namespace
@@ -188,12 +183,11 @@ Outcome<> TableInput::findLayout(std::optional<char> given) {
         return std::unexpected(start.error());
     }
     FirstLine line = firstLine(*start);
+    format_.delimiter = line.delimiter;
     if (line.text.size() == 5 && line.text.starts_with("sep=") && line.text[4] != '"') {
         format_.separatorLine = true;
         format_.delimiter = line.text[4];
         line = firstLine(start->substr(line.text.size() + line.end.size()));
-    } else {
-        format_.delimiter = countDelimiter(line.text);
     }
     format_.delimiter = given.value_or(format_.delimiter);
     // A CR at the very end of the look may be the first half of a CRLF.

@@ -67,10 +67,8 @@ void noteMissingInputs(const TableLayout* layout, std::span<const InputOption> o
     std::vector<std::size_t> missing;
     std::size_t stop = drivetrainResultCount;
     for (std::size_t index = 0; index < inputCount; ++index) {
-        const bool given = std::any_of(options.begin(), options.end(), [&](const InputOption& o) {
-            return o.input.index == index;
-        });
-        if (given || (layout && layout->columnOfInput[index] != TableLayout::none)) {
+        if (givesInput(options, index) ||
+            (layout && layout->columnOfInput[index] != TableLayout::none)) {
             continue;
         }
         // A vehicle of ones runs through; without this input it stops where it is first needed.
@@ -121,8 +119,7 @@ Outcome<Header> readHeader(RecordBlocks& blocks, const TableFormat& format) {
         records.reset(block->text, block->firstLine);
         const CsvRecords::Status status = records.next();
         if (status == CsvRecords::Status::OpenQuote) {
-            return std::unexpected(
-                malformedLine(records.line(), "a quoted cell opens here and is never closed"));
+            return std::unexpected(unclosedQuote(records.line()));
         }
         if (status == CsvRecords::Status::Record && !separatorSeen) {
             separatorSeen = true;

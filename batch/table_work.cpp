@@ -19,6 +19,10 @@ Problem malformedLine(std::size_t line, std::string what) {
     return {ExitStatus::BadInput, "line " + integerText(line), std::move(what)};
 }
 
+Problem unclosedQuote(std::size_t line) {
+    return malformedLine(line, "a quoted cell opens here and is never closed");
+}
+
 WorkSource::WorkSource(RecordBlocks* blocks, std::uint64_t gridSize, std::size_t readSize)
     : blocks_(blocks)
     , gridSize_(gridSize)
@@ -68,8 +72,7 @@ WorkDone RowWork::operator()(const WorkItem& item) const {
     records.reset(item.block->text, item.block->firstLine);
     for (CsvRecords::Status status; (status = records.next()) != CsvRecords::Status::End;) {
         if (status == CsvRecords::Status::OpenQuote) {
-            done.malformed =
-                malformedLine(records.line(), "a quoted cell opens here and is never closed");
+            done.malformed = unclosedQuote(records.line());
             break;
         }
         const CsvRecord record = records.record();

@@ -71,4 +71,7 @@ class RowWork {
 // "line 7: …"
 Problem malformedLine(std::size_t line, std::string what);
 
+// A quoted cell that opens on that line and never closes.
+Problem unclosedQuote(std::size_t line);
+
 } // namespace evdrive::batch

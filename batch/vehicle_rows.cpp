@@ -36,10 +36,7 @@ VehicleRows::VehicleRows(const TableLayout& layout, std::span<const InputOption>
     sweepTexts_.resize(sweeps_.size());
     for (std::size_t index = 0; index < inputCount; ++index) {
         const std::size_t column = layout.columnOfInput[index];
-        const bool given = std::any_of(options.begin(), options.end(), [&](const InputOption& o) {
-            return o.input.index == index;
-        });
-        if (column != TableLayout::none && !given) {
+        if (column != TableLayout::none && !givesInput(options, index)) {
             cellOfInput_.emplace_back(index, column);
         }
     }

@@ -61,10 +61,6 @@ Checked CheckedSteps::readLenient(std::string_view text, std::size_t input) {
         return skipped();
     }
     const std::uint32_t bit = 1u << input;
-    // A whole field that reads as a number reads leniently as the same number.
-    if (readInputs_ & bit) {
-        return {readValues_[input], bit};
-    }
     const auto value = parseLenient(text);
     return value ? Checked{*value, bit} : fail(value.error(), FailureCause::NumberBeyondRange, bit);
 }

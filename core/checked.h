@@ -7,7 +7,6 @@
 #include "core/number_text.h"
 #include "core/quantity.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -93,8 +92,6 @@ class CheckedSteps {
         if (!value) {
             return unreadable(text, bit, value.error());
         }
-        readInputs_ |= bit;
-        readValues_[input] = *value;
         return {*value, bit};
     }
     Checked readLenient(std::string_view text, std::size_t input);
@@ -120,10 +117,6 @@ class CheckedSteps {
     static inline thread_local CheckedSteps* active_ = nullptr;
     CheckedSteps* outer_;
     std::optional<RunFailure> failure_;
-    // The values of the inputs read strictly so far: where a number is read
-    // leniently too, the strict reading stands for it.
-    std::uint32_t readInputs_ = 0;
-    std::array<double, 32> readValues_;
 };
 
 inline Checked Checked::step(Step kind, Checked lhs, Checked rhs) {

@@ -11,7 +11,7 @@ namespace evdrive::batch {
 // The exit statuses of evdrive-batch.
 enum class ExitStatus {
     Success = 0,
-    IoFailure = 1,  // reading the table or writing the output failed
+    IoFailure = 1,  // reading the table or writing the output failed, or memory ran out
     BadInput = 2,   // a malformed table, a bad argument, a FILE that does not open
     FailedRows = 3, // with --strict: some row's calculation failed
 };
@@ -32,9 +32,5 @@ using Outcome = std::expected<T, Problem>;
 inline std::unexpected<Problem> problem(ExitStatus status, std::string where, std::string what) {
     return std::unexpected(Problem{status, std::move(where), std::move(what)});
 }
-
-// A state the program never reaches unless it is itself at fault: says so on
-// standard error and aborts, in every build.
-[[noreturn]] void impossible(std::string_view what);
 
 } // namespace evdrive::batch

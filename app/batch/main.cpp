@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_info.h"
-#include "batch/command.h"
+#include "batch/command/command.h"
 
 #include <cstdio>
 #include <string_view>

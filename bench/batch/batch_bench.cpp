@@ -6,8 +6,8 @@
 // and the least program that gives the same output, which it must match byte
 // for byte. Usage: evdrive_batch_bench [ROWS [TABLE]]; with TABLE the table
 // is written there and kept, for timing the command itself.
-#include "batch/byte_source.h"
-#include "batch/table_run.h"
+#include "batch/text/byte_source.h"
+#include "batch/run/table_run.h"
 #include "bench/batch/minimal_batch.h"
 #include "bench/batch/vehicle_table.h"
 #include "core/number_text.h"

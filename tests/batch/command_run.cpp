@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/batch/command_run.h"
 
-#include "batch/command.h"
+#include "batch/command/command.h"
 
 #include <cstdio>
 #include <memory>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "batch/record_blocks.h"
+#include "batch/records/csv_blocks.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/record_blocks.h"
+#include "batch/records/csv_blocks.h"
 #include "core/drivetrain_catalogue.h"
 #include "tests/batch/command_run.h"
 #include "tests/core/table_row.h"
@@ -40,11 +40,14 @@ TEST_P(BatchCommand, WritesTheTableAndReports) {
 }
 
 const std::string results = "motorRpm,power,grade,error,cause,field";
+const std::string semicolonResults = "motorRpm;power;grade;error;cause;field";
 const std::string chineseResults =
     "需求车速电机转速,需求车速功率需求,车辆的最大爬坡度,错误,原因,出错参数";
 // What a row gives when only its first read, the required velocity, fails.
 const std::string noVelocity = ",,,,TypeMismatch,EmptyField,requiredVelocity";
 const std::string velocityNotANumber = ",,,,TypeMismatch,NotANumber,requiredVelocity";
+const std::string textAfterQuote = "a quoted cell opens here and text follows its closing quote; "
+                                   "a quote inside a quoted cell is written twice";
 const std::string workedResults = "4244.03183023873,6.49468085106383,32.7845476238428,,,";
 
 const std::string reversedHeader =
@@ -122,13 +125,29 @@ const CommandCase tables[] = {
                     noVelocity + "\r\n",
                 givesOnly({"gearRatio"}) +
                     "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
-    CommandCase{"DoubledQuotesAtACellsEndsTextAfterAClosingQuote",
+    CommandCase{"DoubledQuotesAtACellsEnds",
                 {},
-                "note,gearRatio\r\n\"\"\"a\"\"\",1\r\n\"b\"c \"\"d,1\r\n",
+                "note,gearRatio\r\n\"\"\"a\"\"\",1\r\n\"b\"\"\",\"1\"\r\n",
                 "note,gearRatio," + results + "\r\n\"\"\"a\"\"\",1" + noVelocity +
-                    "\r\n\"bc \"\"\"\"d\",1" + noVelocity + "\r\n",
+                    "\r\n\"b\"\"\",1" + noVelocity + "\r\n",
                 givesOnly({"gearRatio"}) +
                     "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
+    CommandCase{"BlankLineBeforeASemicolonHeader",
+                {},
+                "\ngearRatio;finalDriveRatio;tireRadius;requiredVelocity\n1;8;0.3;60\n",
+                "gearRatio;finalDriveRatio;tireRadius;requiredVelocity;" + semicolonResults +
+                    "\n1;8;0.3;60;4244.03183023873;;;TypeMismatch;EmptyField;grossMass\n",
+                givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity"},
+                          "power demand") +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 3\n"},
+    CommandCase{"CommasInsideDoubledQuotesOfASemicolonHeader",
+                {},
+                "\"Remark \"\"x,y,z\"\" ok\";gearRatio\nr;1\n",
+                "\"Remark \"\"x,y,z\"\" ok\";gearRatio;" + semicolonResults +
+                    "\nr;1;;;;TypeMismatch;"
+                    "EmptyField;requiredVelocity\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"CrNotBeforeLfIsText",
                 {},
                 "note,gearRatio\nx\ry,1\n",
@@ -209,6 +228,26 @@ INSTANTIATE_TEST_SUITE_P(Tables, BatchCommand,
                          testing::Combine(testing::ValuesIn(tables), readSizes), name);
 
 const CommandCase rejected[] = {
+    CommandCase{"TextAfterAClosingQuote",
+                {},
+                "note,gearRatio\r\n\"a\",1\r\n\"b\"c,1\r\nd,1\r\n",
+                "note,gearRatio," + results + "\r\na,1" + noVelocity + "\r\n",
+                givesOnly({"gearRatio"}) + "evdrive-batch: line 3: " + textAfterQuote + "\n",
+                2},
+    CommandCase{"StrayOpeningQuoteDoesNotSwallowTheNextRow",
+                {},
+                "name,gearRatio\n\"a,1\n\"b\",1\nc,1\n",
+                "name,gearRatio," + results + "\n",
+                givesOnly({"gearRatio"}) + "evdrive-batch: line 2: " + textAfterQuote + "\n",
+                2},
+    CommandCase{"BytesThatAreNoUtf8StopAtTheirLine",
+                {"--encoding", "UTF-8", "-"},
+                "gearRatio\n1\n2\xFF\n3\n",
+                "gearRatio," + results + "\n1" + noVelocity + "\n",
+                givesOnly({"gearRatio"}) +
+                    "evdrive-batch: line 3: bytes that are no character in UTF-8 (give the "
+                    "table's encoding with --encoding, see --help)\n",
+                2},
     CommandCase{"UnclosedQuoteAfterRowsWritten",
                 {},
                 "note,gearRatio\n\"a\nb\",1\nc,\"2\n3\n",
@@ -330,6 +369,26 @@ const CommandCase rejected[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rejected, BatchCommand,
                          testing::Combine(testing::ValuesIn(rejected), readSizes), name);
+
+// Past the look at the table's start that tells its encoding, at the very
+// edge of a read: the rows before the bad byte's line are written.
+TEST(BatchCommandUtf8, BadByteAtTheEdgeOfAReadPastTheStart) {
+    constexpr std::size_t readSize = 4096;
+    std::string table = "gearRatio\n";
+    std::size_t rows = 0;
+    for (; table.size() < 100 * readSize; ++rows) {
+        table += "1\n";
+    }
+    ASSERT_EQ(table.size(), 100 * readSize);
+    table += "\xFF\n1\n";
+    const CommandRun run = runBatch({}, table, readSize);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1 + static_cast<long>(rows));
+    EXPECT_TRUE(run.err.ends_with("evdrive-batch: line " + std::to_string(rows + 2) +
+                                  ": bytes that are no character in UTF-8 (give the table's "
+                                  "encoding with --encoding, see --help)\n"))
+        << run.err;
+    EXPECT_EQ(run.status, 2);
+}
 
 } // namespace
 } // namespace evdrive::batch

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/input_names.h"
+#include "batch/layout/input_names.h"
 #include "tests/batch/command_run.h"
 #include "tests/core/table_row.h"
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/sweep.h"
+#include "batch/command/sweep.h"
 #include "tests/core/table_row.h"
 
 #include <gtest/gtest.h>

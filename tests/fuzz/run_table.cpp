@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "batch/csv_records.h"
-#include "batch/record_blocks.h"
-#include "batch/table_run.h"
+#include "batch/records/csv_blocks.h"
+#include "batch/records/csv_records.h"
+#include "batch/run/table_run.h"
 #include "tests/fuzz/fuzz_input.h"
 
 #include <cstdlib>
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::FILE* back = fmemopen(const_cast<char*>(whole.written.data()), whole.written.size(), "rb");
     FileSource source(back, "output", false);
-    RecordBlocks blocks(source, ',', readSize);
+    CsvBlocks blocks(source, ',', readSize);
     CsvRecords records;
     std::optional<std::size_t> columns;
     for (;;) {
@@ -77,6 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         records.reset((*block)->text, (*block)->firstLine);
         for (CsvRecords::Status status; (status = records.next()) != CsvRecords::Status::End;) {
             require(status == CsvRecords::Status::Record, "what is written reads back as CSV");
+            if (records.record().raw.empty() && records.record().cells.size() == 1) {
+                continue;
+            }
             columns = columns.value_or(records.record().cells.size());
             require(records.record().cells.size() == *columns,
                     "every row written has the header's cells");

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "batch/problem.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace evdrive::batch {
+
+// The one way evdrive-batch speaks to its user: a line on standard error,
+// after the program's name.
+class Report {
+  public:
+    explicit Report(std::FILE* stream)
+        : stream_(stream) {}
+
+    void say(std::string_view message) const;
+    // Says what went wrong, and gives the exit status it calls for.
+    int fail(const Problem& problem) const;
+
+  private:
+    std::FILE* stream_;
+};
+
+} // namespace evdrive::batch

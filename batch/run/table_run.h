@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "batch/command/options.h"
+#include "batch/problem.h"
+#include "batch/records/csv_source.h"
+#include "batch/report.h"
+#include "batch/run/row_tally.h"
+#include "batch/text/byte_source.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <span>
+#include <string>
+
+namespace evdrive::batch {
+
+// How a run reads its table and uses the machine.
+struct RunSettings {
+    std::size_t jobs = 1; // threads that compute rows
+    std::size_t readSize = defaultReadSize;
+    FormatChoice format{}; // what the command line says of the table's format
+    bool decimalComma = false;
+    std::span<const std::string> keptColumns{};
+    const Report* notices = nullptr; // says what the table lacks, before the rows
+};
+
+// Streams the table from input, or the one the options make when input is
+// null, to output with the results of each row, in the order of the table
+// however many threads compute them, and in the table's own encoding,
+// delimiter and line ends. Memory stays within a few batches of the table
+// however long it is. Stops at the first malformed line, a failed read or a
+// failed write, with every row before it written and none after it.
+Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> options,
+                           std::FILE* output, const RunSettings& settings);
+
+} // namespace evdrive::batch

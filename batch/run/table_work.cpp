@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/run/table_work.h"
+
+#include "batch/integer_text.h"
+
+#include <algorithm>
+
+namespace evdrive::batch {
+namespace {
+
+// About as many rows as a batch of a table without sweeps makes.
+constexpr std::uint64_t rowsPerItem = 8192;
+
+} // namespace
+
+WorkSource::WorkSource(RecordSource* records, std::uint64_t gridSize, std::size_t readSize)
+    : records_(records)
+    , gridSize_(gridSize)
+    , batchBytes_(std::max<std::uint64_t>(readSize / std::min(gridSize, rowsPerItem), 1)) {}
+
+Outcome<std::optional<WorkItem>> WorkSource::next() {
+    if (!started_ || gridNext_ == gridSize_) {
+        if (!records_) {
+            if (started_) {
+                return std::nullopt;
+            }
+        } else {
+            auto batch =
+                gridSize_ > rowsPerItem ? records_->nextRecord() : records_->next(batchBytes_);
+            if (!batch) {
+                return std::unexpected(batch.error());
+            }
+            if (!*batch) {
+                return std::nullopt;
+            }
+            batch_ = std::move(*batch);
+        }
+        started_ = true;
+        gridNext_ = 0;
+    }
+    const std::uint64_t from = gridNext_;
+    gridNext_ = gridSize_ > rowsPerItem ? std::min(gridSize_, from + rowsPerItem) : gridSize_;
+    return WorkItem{batch_, from, gridNext_};
+}
+
+RowWork::RowWork(const TableLayout& layout, std::span<const InputOption> options, TableStyle style,
+                 const RecordSource* records, std::size_t headerSize)
+    : layout_(layout)
+    , options_(options)
+    , style_(style)
+    , records_(records)
+    , headerSize_(headerSize) {}
+
+WorkDone RowWork::operator()(const WorkItem& item) const {
+    WorkDone done;
+    VehicleRows rows(layout_, options_, style_);
+    if (!item.batch) {
+        rows.writeRecord({}, item.gridFrom, item.gridTo, done.out, done.tally);
+        return done;
+    }
+    const auto cursor = item.batch->records();
+    for (;;) {
+        const auto next = cursor->next();
+        if (!next) {
+            done.malformed = next.error();
+            break;
+        }
+        const Record* record = *next;
+        if (!record) {
+            break;
+        }
+        if (record->cells.size() > headerSize_) {
+            done.malformed =
+                Problem{ExitStatus::BadInput, records_->place(record->line),
+                        integerText(record->cells.size()) + " cells, more than the header's " +
+                            integerText(headerSize_)};
+            break;
+        }
+        // An empty line is no vehicle.
+        if (record->cells.size() == 1 && record->raw.empty() && record->kinds.empty()) {
+            continue;
+        }
+        rows.writeRecord(*record, item.gridFrom, item.gridTo, done.out, done.tally);
+    }
+    return done;
+}
+
+} // namespace evdrive::batch

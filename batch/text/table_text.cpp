@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/text/table_text.h"
+
+#include "batch/integer_text.h"
+#include "batch/text/decoding_source.h"
+#include "batch/text/utf8.h"
+
+#include <array>
+#include <string_view>
+
+namespace evdrive::batch {
+namespace {
+
+// Enough of the start to tell the encoding.
+constexpr std::size_t sniffSize = std::size_t{64} << 10;
+
+struct Mark {
+    std::string_view bytes;
+    std::string_view encoding;
+};
+
+constexpr std::array<Mark, 3> byteOrderMarks = {{
+    {"\xEF\xBB\xBF", utf8},
+    {"\xFF\xFE", utf16le},
+    {"\xFE\xFF", utf16be},
+}};
+
+// UTF-8 as it is: checked, not converted.
+class Utf8Check : public TextCodec {
+  public:
+    std::expected<std::size_t, std::size_t> convert(std::string_view input,
+                                                    std::string& output) override {
+        const std::size_t whole = wholeUtf8Length(input);
+        output.append(input.substr(0, whole));
+        if (whole < input.size() && decodeUtf8(input.substr(whole)).length != 0) {
+            return std::unexpected(whole);
+        }
+        return whole;
+    }
+};
+
+// Lines ending in CR alone read as lines ending in LF. A line feed among them
+// would come out as a CR: rather than change the table, the reading stops
+// there, once the text before it is read.
+class CrLineSource : public ByteSource {
+  public:
+    explicit CrLineSource(ByteSource& inner)
+        : inner_(inner) {}
+
+    Outcome<std::size_t> read(std::span<char> buffer) override {
+        if (lineFeedSeen_) {
+            return problem(ExitStatus::BadInput, "line " + integerText(lines_ + 1),
+                           "a line feed in a table whose lines end in CR alone");
+        }
+        const auto got = inner_.read(buffer);
+        if (!got) {
+            return got;
+        }
+        for (std::size_t i = 0; i < *got; ++i) {
+            if (buffer[i] == '\n') {
+                lineFeedSeen_ = true;
+                return i > 0 ? Outcome<std::size_t>(i) : read(buffer);
+            }
+            if (buffer[i] == '\r') {
+                buffer[i] = '\n';
+                ++lines_;
+            }
+        }
+        return got;
+    }
+
+  private:
+    ByteSource& inner_;
+    std::size_t lines_ = 0;
+    bool lineFeedSeen_ = false;
+};
+
+} // namespace
+
+Outcome<std::unique_ptr<TableText>> TableText::open(ByteSource& file,
+                                                    const std::optional<std::string>& given) {
+    std::unique_ptr<TableText> table(new TableText);
+    auto raw = std::make_unique<PeekableSource>(file);
+    const auto start = raw->peek(sniffSize);
+    if (!start) {
+        return std::unexpected(start.error());
+    }
+    for (const Mark& mark : byteOrderMarks) {
+        if (start->starts_with(mark.bytes) && (!given || sameEncoding(*given, mark.encoding))) {
+            raw->skip(mark.bytes.size());
+            table->byteOrderMark_ = true;
+            table->encoding_ = mark.encoding;
+            break;
+        }
+    }
+    if (given) {
+        table->encoding_ = *given;
+    } else if (!table->byteOrderMark_ && wholeUtf8Length(*start) < start->size() &&
+               decodeUtf8(start->substr(wholeUtf8Length(*start))).length != 0) {
+        // What a spreadsheet on a Chinese system writes; it holds GBK and GB2312.
+        table->encoding_ = gb18030;
+    }
+    table->sources_.push_back(std::move(raw));
+    auto codec = sameEncoding(table->encoding_, utf8) ? std::make_unique<Utf8Check>()
+                                                      : openCodec(table->encoding_, utf8);
+    if (!codec) {
+        return problem(ExitStatus::BadInput, "--encoding " + table->encoding_,
+                       "no such encoding is known here");
+    }
+    table->sources_.push_back(std::make_unique<DecodingSource>(*table->sources_.back(),
+                                                               std::move(codec), table->encoding_));
+    table->sources_.push_back(std::make_unique<PeekableSource>(*table->sources_.back()));
+    return table;
+}
+
+void TableText::readCrAsLineFeed() {
+    auto lines = std::make_unique<CrLineSource>(*sources_.back());
+    sources_.push_back(std::move(lines));
+    sources_.push_back(std::make_unique<PeekableSource>(*sources_.back()));
+}
+
+} // namespace evdrive::batch

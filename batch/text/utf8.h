@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace evdrive::batch {
+
+// UTF-8 as the Unicode standard has it: no overlong forms, no surrogates,
+// nothing beyond U+10FFFF. Every reading, writing and counting of UTF-8 in
+// evdrive-batch goes through here.
+
+// The character at the start of text. length 0 where text ends inside it;
+// for bytes that start no character, point is notACharacter and length 1.
+struct Utf8Char {
+    char32_t point;
+    std::size_t length;
+};
+
+inline constexpr char32_t notACharacter = 0xFFFFFFFF;
+
+Utf8Char decodeUtf8(std::string_view text);
+
+void appendUtf8(std::string& text, char32_t point);
+
+// How many bytes at the start of text are whole characters: up to the first
+// byte that is none, or a character cut off by the end of text.
+std::size_t wholeUtf8Length(std::string_view text);
+
+// The code points of text; a byte that is no character stands for itself.
+std::u32string codePoints(std::string_view text);
+std::string utf8Of(std::u32string_view points);
+
+// The character that starts at offset at, whole, for a message.
+std::string_view characterAt(std::string_view text, std::size_t at);
+
+// Terminal columns: two for a wide East Asian character, one for any other.
+std::size_t displayWidth(std::string_view text);
+
+} // namespace evdrive::batch

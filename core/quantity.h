@@ -21,6 +21,12 @@ struct InputQuantity {
     std::string_view hint;    // what to type there, "以 kg 为单位的质量，例如 1500"
     std::string_view example; // the typical figure the hint gives, "1500"
     std::string_view meaning; // in English, "gross mass at full load"
+    // Other words engineers head such a column with, separated by '|': each
+    // names this quantity and no other ("满载质量|GVW").
+    std::string_view words = {};
+    // Words for a quantity a column may be taken for but is not, each with
+    // what it is instead: "整备质量=the curb mass|…".
+    std::string_view otherWords = {};
 };
 
 // A result of a calculation, likewise.

@@ -51,9 +51,13 @@ std::string summary(const RowTally& tally, bool fromTable) {
         text += fromTable ? "; the first on line " + integerText(*tally.firstFailedLine)
                           : "; the first in row " + integerText(*tally.firstFailedRow);
     }
-    if (tally.commaInFailedField) {
+    if (tally.decimalCommaInFailedField) {
         text += "; fields with a comma are no numbers here: for decimal commas, give "
                 "--decimal-comma";
+    }
+    if (tally.digitGroupsInFailedField) {
+        text += "; fields such as 1,500 are no numbers here: where a comma or a blank groups "
+                "thousands, give --digit-grouping";
     }
     return text;
 }
@@ -87,7 +91,8 @@ int run(std::span<const std::string_view> args, std::string_view version, const 
         .jobs = options->jobs.value_or(std::max(1u, std::thread::hardware_concurrency())),
         .readSize = readSize,
         .format = {options->encoding, options->delimiter},
-        .decimalComma = options->decimalComma,
+        .numbers = {options->decimalComma, options->digitGrouping},
+        .headerRow = options->headerRow,
         .keptColumns = options->keptColumns,
         .notices = &report,
     };

@@ -3,6 +3,7 @@
 #include "batch/command/help_text.h"
 
 #include "batch/layout/columns.h"
+#include "batch/layout/input_names.h"
 #include "batch/text/utf8.h"
 
 #include <string_view>
@@ -18,8 +19,10 @@ FILE is a table as spreadsheets save it: UTF-8, with or without a byte-order
 mark; UTF-16 with its mark ("Unicode text"); or GB18030 (GBK, GB2312) when it
 is not UTF-8. Cells are separated by commas, semicolons or tabs, whichever
 reads the first rows into the same number of cells most often, or as a first
-line "sep=;" says; lines end in LF, CRLF or CR. "-" stands for standard input, which is also read when neither FILE nor
---set or --sweep is given. Without FILE, --set and --sweep make the table by
+line "sep=;" says; lines end in LF, CRLF or CR. The header is the first of the
+first 20 rows that names an input; rows above it, a title, are written back as
+they came. "-" stands for standard input, which is also read when neither FILE
+nor --set or --sweep is given. Without FILE, --set and --sweep make the table by
 themselves: one vehicle of the --set texts, a row for each sweep value.
 
 Options:
@@ -31,6 +34,11 @@ Options:
                              most 10000000 rows from one vehicle
   --decimal-comma            read "0,28" in the input fields as 0.28, and write
                              the results so; "1.500" is then no number
+  --digit-grouping           read "1,500" and "1 500" in the input fields as
+                             1500 (with --decimal-comma, "1.500"); never
+                             without this option, for in a table with decimal
+                             commas "3,250" is 3.25
+  --header-row N             take row N, counted from 1, for the header
   --encoding NAME            read the table in the encoding NAME (GBK, UTF-16LE,
                              ...) and write it so
   --delimiter D              separate cells by D: a comma, semicolon or tab
@@ -46,20 +54,26 @@ caption below; each input can be given once.
 
 Input columns, in any order. A name counts whatever its case and with blanks,
 '_' or '-' anywhere; a caption with blanks around it; either followed by its
-unit in ASCII or full-width brackets, as shown:
+unit in ASCII or full-width brackets, as shown, or after a slash,
+"轮胎滚动半径/m"; units may be written in Chinese (千克, 毫米, 公里/小时, 牛·米).
+Below each input, other words that name it:
 )";
 
 constexpr std::string_view addedColumnsHeading = R"(
-Added after them, named in Chinese when the header's first input column (or,
-without one, the first --set or --sweep) is named by its caption:
+Added after them, named in Chinese, with their units given as the inputs give
+theirs, when the header's first input column (or, without one, the first --set
+or --sweep) is named in Chinese; a header that holds them already, as a table
+evdrive-batch wrote does, has them computed again in their places:
 )";
 
 constexpr std::string_view rules = R"(
-Each cell of an input column is read as the window reads its field; an input
+Each cell of an input column is read as the window reads its field, but that
+a percentage, "92%", is the fraction 0.92 unless the input is in %; an input
 without a column is an empty field, and standard error says so before the
-rows. Other columns pass through unchanged, but a name close to an input's, or
-an input's name with another unit, stops the run: the header is mistyped. A row
-with fewer cells than the header has empty ones; empty lines are skipped.
+rows, with the table's own columns. Other columns pass through unchanged, but a
+name close to an input's, or an input's name with another unit, stops the run:
+the header is mistyped. A row with fewer cells than the header has empty ones;
+a blank row is written back as it came, and is no vehicle.
 The results are written in full, as the window shows them. A calculation that
 fails gives a row with error set to TypeMismatch, DivisionByZero, Overflow or
 InvalidArgument, cause set to what made it fail, field naming the inputs to
@@ -104,6 +118,20 @@ void appendInput(std::string& text, const auto& input) {
     appendPadded(text, withUnit(input.caption, input.unit), 21);
     text += input.meaning;
     text += '\n';
+    if (input.words.empty()) {
+        return;
+    }
+    std::string line = "    ";
+    forEachWord(input.words, [&](std::string_view word) {
+        // Wrapped at the width of a terminal.
+        if (line.size() > 4 && displayWidth(line) + displayWidth(word) + 2 > 79) {
+            text += line + ",\n";
+            line = "    ";
+        }
+        line += line.size() > 4 ? ", " : "";
+        line += word;
+    });
+    text += line + "\n";
 }
 
 void appendAddedColumn(std::string& text, const AddedColumn& column) {

@@ -31,7 +31,13 @@ Outcome<> addInput(Options& options, std::string_view argument, std::string_view
     switch (reading.kind) {
     case NameReading::Kind::Input:
         break;
+    case NameReading::Kind::Result:
+        return fault(argument, "\"" + std::string(name) + "\" is a result, not an input");
     case NameReading::Kind::Other:
+        if (!reading.otherQuantity.empty()) {
+            return fault(argument, "\"" + std::string(name) + "\" is " +
+                                       std::string(reading.otherQuantity) + ", not an input");
+        }
         return fault(argument, "no input is named \"" + std::string(name) + "\" (see --help)");
     case NameReading::Kind::NearInput:
         return fault(argument, std::string("\"").append(name).append("\" ") + nameFault(reading));
@@ -54,6 +60,16 @@ Outcome<> setJobs(Options& options, std::string_view argument, std::string_view 
         return fault(argument, "expected a count of threads from 1 to 1024");
     }
     options.jobs = jobs;
+    return {};
+}
+
+Outcome<> setHeaderRow(Options& options, std::string_view argument, std::string_view value) {
+    std::size_t row = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), row);
+    if (ec != std::errc() || end != value.data() + value.size() || row == 0) {
+        return fault(argument, "expected the header's row, counted from 1");
+    }
+    options.headerRow = row;
     return {};
 }
 
@@ -88,6 +104,7 @@ constexpr ValueOption valueOptions[] = {
          return {};
      }},
     {"--delimiter", setDelimiter},
+    {"--header-row", setHeaderRow},
     {"--keep-column",
      [](Options& o, std::string_view, std::string_view v) -> Outcome<> {
          o.keptColumns.emplace_back(v);
@@ -102,6 +119,7 @@ struct FlagOption {
 
 constexpr FlagOption flagOptions[] = {
     {"--decimal-comma", &Options::decimalComma},
+    {"--digit-grouping", &Options::digitGrouping},
     {"--strict", &Options::strict},
 };
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/command/sweep.h"
 #include "batch/layout/columns.h"
 #include "batch/problem.h"
-#include "batch/command/sweep.h"
 
 #include <cstddef>
 #include <optional>
@@ -30,6 +30,8 @@ struct Options {
     std::optional<std::string> encoding;
     std::optional<char> delimiter;
     bool decimalComma = false;            // "0,28" in the table is 0.28, and results are so written
+    bool digitGrouping = false;           // "1,500" and "1 500" in the table are 1500
+    std::optional<std::size_t> headerRow; // the header's row, from 1
     bool strict = false;                  // a failed calculation makes the run fail
     std::vector<std::string> keptColumns; // header names never taken for mistyped inputs
     bool help = false;

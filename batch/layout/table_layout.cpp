@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/layout/table_layout.h"
 
-#include "batch/layout/input_names.h"
 #include "batch/integer_text.h"
 
 #include <algorithm>
@@ -10,43 +9,76 @@
 
 namespace evdrive::batch {
 
+std::string TableLayout::addedName(std::size_t added) const {
+    const AddedColumn& column = addedColumns[added];
+    std::string name(columnName(column, resultNaming));
+    if (resultNaming == Naming::Key || column.unit.empty()) {
+        return name;
+    }
+    switch (resultUnits) {
+    case UnitStyle::FullWidth:
+        return name + "（" + std::string(column.unit) + "）";
+    case UnitStyle::Slashed:
+        return name + "/" + std::string(column.unit);
+    case UnitStyle::None:
+    case UnitStyle::Bracketed:
+        break;
+    }
+    return name + " (" + std::string(column.unit) + ")";
+}
+
 Outcome<TableLayout> layOutTable(std::span<const std::string> header,
-                                 std::span<const InputOption> options, std::size_t line,
+                                 std::span<const InputOption> options, std::string_view place,
                                  std::span<const std::string> keptColumns) {
-    const std::string where = "line " + integerText(line);
+    const std::string where(place);
     TableLayout layout;
     layout.columnOfInput.fill(TableLayout::none);
-    std::array<std::optional<Naming>, inputCount> namedAs{};
+    std::array<bool, addedColumns.size()> held{};
     std::optional<Naming> firstNaming;
     for (std::size_t column = 0; column < header.size(); ++column) {
-        const NameReading reading = readName(header[column]);
+        const std::string& cell = header[column];
+        const NameReading reading = readName(cell);
         const bool kept =
-            std::find(keptColumns.begin(), keptColumns.end(), header[column]) != keptColumns.end();
+            std::find(keptColumns.begin(), keptColumns.end(), cell) != keptColumns.end();
         if (reading.kind == NameReading::Kind::OtherUnit ||
             (reading.kind == NameReading::Kind::NearInput && !kept)) {
-            std::string what = "column " + integerText(column + 1) + " '" + header[column] + "' " +
-                               nameFault(reading);
+            std::string what =
+                "column " + integerText(column + 1) + " '" + cell + "' " + nameFault(reading);
             if (reading.kind == NameReading::Kind::NearInput) {
-                what += " (--keep-column '" + header[column] + "' keeps it as a column of its own)";
+                what += " (--keep-column '" + cell + "' keeps it as a column of its own)";
             }
             return problem(ExitStatus::BadInput, where, std::move(what));
         }
+        layout.addedOfColumn.push_back(TableLayout::none);
+        if (reading.kind == NameReading::Kind::Result && !held[reading.result]) {
+            held[reading.result] = true;
+            layout.addedOfColumn.back() = reading.result;
+        }
         if (reading.kind != NameReading::Kind::Input) {
             layout.inputOfColumn.push_back(TableLayout::none);
+            if (reading.kind != NameReading::Kind::Result) {
+                layout.ownColumns.push_back(
+                    {column, cell, reading.otherQuantity,
+                     reading.otherQuantity.empty() ? TableLayout::none : reading.input.index});
+            }
             continue;
         }
-        const InputName* input = &reading.input;
-        std::size_t& held = layout.columnOfInput[input->index];
-        if (held != TableLayout::none) {
+        const std::size_t index = reading.input.index;
+        std::size_t& holder = layout.columnOfInput[index];
+        if (holder != TableLayout::none) {
             return problem(ExitStatus::BadInput, where,
-                           "columns " + integerText(held + 1) + " and " + integerText(column + 1) +
-                               " both hold " + std::string(inputName(input->index, input->naming)));
+                           "columns " + integerText(holder + 1) + " and " +
+                               integerText(column + 1) + " both hold " +
+                               std::string(inputName(index, reading.input.naming)));
         }
-        held = column;
-        layout.inputOfColumn.push_back(input->index);
-        namedAs[input->index] = input->naming;
+        holder = column;
+        layout.inputOfColumn.push_back(index);
+        layout.inputNames[index] = cell;
         if (!firstNaming) {
-            firstNaming = input->naming;
+            firstNaming = reading.input.naming;
+        }
+        if (layout.resultUnits == UnitStyle::None) {
+            layout.resultUnits = reading.unitStyle;
         }
     }
     if (!firstNaming && options.empty()) {
@@ -54,21 +86,37 @@ Outcome<TableLayout> layOutTable(std::span<const std::string> header,
                        "the header names none of the twelve inputs, and no --set or --sweep "
                        "gives one (see --help)");
     }
+    std::array<std::optional<Naming>, inputCount> optionNaming{};
     for (const InputOption& option : options) {
         const std::size_t index = option.input.index;
-        if (!namedAs[index]) {
+        if (layout.columnOfInput[index] == TableLayout::none) {
             layout.addedInputs.push_back(index);
-            namedAs[index] = option.input.naming;
         }
+        optionNaming[index] = option.input.naming;
         if (!firstNaming) {
             firstNaming = option.input.naming;
         }
     }
     layout.resultNaming = firstNaming.value_or(Naming::Key);
     for (std::size_t index = 0; index < inputCount; ++index) {
-        layout.naming[index] = namedAs[index].value_or(layout.resultNaming);
+        if (layout.columnOfInput[index] == TableLayout::none || optionNaming[index]) {
+            layout.inputNames[index] =
+                inputName(index, optionNaming[index].value_or(layout.resultNaming));
+        }
+    }
+    for (std::size_t added = 0; added < addedColumns.size(); ++added) {
+        if (!held[added]) {
+            layout.appendedColumns.push_back(added);
+        }
     }
     return layout;
+}
+
+bool namesAnInput(std::string_view cell) {
+    const NameReading reading = readName(cell);
+    return reading.kind == NameReading::Kind::Input ||
+           reading.kind == NameReading::Kind::OtherUnit ||
+           reading.kind == NameReading::Kind::NearInput;
 }
 
 std::vector<std::string> optionsOnlyHeader(std::span<const InputOption> options) {

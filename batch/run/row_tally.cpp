@@ -33,7 +33,8 @@ void RowTally::append(const RowTally& later) {
     if (!firstFailedLine) {
         firstFailedLine = later.firstFailedLine;
     }
-    commaInFailedField = commaInFailedField || later.commaInFailedField;
+    decimalCommaInFailedField = decimalCommaInFailedField || later.decimalCommaInFailedField;
+    digitGroupsInFailedField = digitGroupsInFailedField || later.digitGroupsInFailedField;
 }
 
 } // namespace evdrive::batch

@@ -17,8 +17,10 @@ struct RowTally {
     std::array<std::uint64_t, calcErrorKeys.size()> failedByKind{};
     std::optional<std::size_t> firstFailedLine;
     std::optional<std::uint64_t> firstFailedRow; // from 1, the first row after the header
-    // Whether a field failed as no number for a comma in it: a decimal comma, perhaps.
-    bool commaInFailedField = false;
+    // Whether a field failed as no number for a decimal comma in it, or for
+    // digit groups that --digit-grouping would read.
+    bool decimalCommaInFailedField = false;
+    bool digitGroupsInFailedField = false;
 
     std::uint64_t failed() const;
     // Counts the row, failed or not.

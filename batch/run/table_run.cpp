@@ -5,6 +5,7 @@
 #include "batch/integer_text.h"
 #include "batch/layout/input_names.h"
 #include "batch/layout/table_layout.h"
+#include "batch/records/kept_records.h"
 #include "batch/run/ordered_work.h"
 #include "batch/run/table_work.h"
 #include "batch/text/table_output.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,7 +69,9 @@ Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t
 }
 
 // The inputs the calculation reads that neither a column of the table nor an
-// option gives, said in one line with the result where every row then stops.
+// option gives, said with the result where every row then stops; and so that
+// the user sees which column was meant, the columns kept as the table's own,
+// a column that names a quantity the calculation does not take with what it is.
 void noteMissingInputs(const TableLayout* layout, std::span<const InputOption> options,
                        const Report& notices) {
     std::vector<std::size_t> missing;
@@ -97,36 +101,92 @@ void noteMissingInputs(const TableLayout* layout, std::span<const InputOption> o
     }
     line += "; every row stops at the " + std::string(drivetrainResults[stop].name);
     notices.say(line);
+    if (!layout || layout->ownColumns.empty()) {
+        return;
+    }
+    std::string own = "the table's own columns:";
+    for (const TableLayout::OwnColumn& column : layout->ownColumns) {
+        own += (&column == &layout->ownColumns.front() ? " " : ", ") +
+               integerText(column.column + 1) + " '" + column.cell + "'";
+        if (!column.otherQuantity.empty() &&
+            std::find(missing.begin(), missing.end(), column.nearInput) != missing.end()) {
+            notices.say("column " + integerText(column.column + 1) + " '" + column.cell + "' is " +
+                        std::string(column.otherQuantity) + "; the calculation needs " +
+                        describeInput(column.nearInput) + ", the " +
+                        std::string(drivetrainInputs[column.nearInput].meaning));
+        }
+    }
+    notices.say(own);
 }
 
-// The table's header past any empty lines: its cells, line and line end; or
-// why there is none.
-struct Header {
-    std::vector<std::string> cells;
-    std::size_t line = 1;
-    bool crlf = false;
+// The start of a table: the rows above its header, the header, and rows
+// after it that were read looking for it.
+struct Head {
+    std::vector<std::shared_ptr<const KeptRecord>> above;
+    std::shared_ptr<const KeptRecord> header;
+    std::vector<std::shared_ptr<const KeptRecord>> after;
 };
 
-Outcome<Header> readHeader(RecordSource& records) {
-    for (;;) {
+// How far down a header is looked for: below a title and a few notes.
+constexpr std::size_t headerSearchRows = 20;
+
+bool namesAnyInput(const Record& record) {
+    return std::any_of(record.cells.begin(), record.cells.end(), namesAnInput);
+}
+
+// The header is the row given, or the first in which a cell names an input;
+// failing that, with options that give the inputs, the first that is not blank.
+Outcome<Head> readHead(RecordSource& records, std::span<const InputOption> options,
+                       std::optional<std::size_t> headerRow) {
+    std::vector<std::shared_ptr<const KeptRecord>> rows;
+    Head head;
+    while (rows.size() < headerRow.value_or(headerSearchRows)) {
         auto batch = records.nextRecord();
         if (!batch) {
             return std::unexpected(batch.error());
         }
         if (!*batch) {
-            return std::unexpected(Problem{ExitStatus::BadInput, records.place(1),
-                                           "the input is empty; a header line is expected"});
+            break;
         }
         const auto cursor = (*batch)->records();
         const auto record = cursor->next();
         if (!record) {
             return std::unexpected(record.error());
         }
-        if (*record && !isBlank(**record)) {
-            const Record& header = **record;
-            return Header{{header.cells.begin(), header.cells.end()}, header.line, header.crlf};
+        rows.push_back(std::make_shared<const KeptRecord>(**record));
+        if (!headerRow && !isBlank(**record) && namesAnyInput(**record)) {
+            head.header = rows.back();
+            rows.pop_back();
+            head.above = std::move(rows);
+            return head;
         }
     }
+    if (rows.empty()) {
+        return std::unexpected(Problem{ExitStatus::BadInput, records.place(1),
+                                       "the input is empty; a header line is expected"});
+    }
+    if (headerRow && rows.size() < *headerRow) {
+        return problem(ExitStatus::BadInput, "--header-row " + integerText(*headerRow),
+                       "the table has " + integerText(rows.size()) +
+                           (rows.size() == 1 ? " row" : " rows"));
+    }
+    auto header = headerRow ? rows.end() - 1
+                            : std::find_if(rows.begin(), rows.end(),
+                                           [](const auto& row) { return !isBlank(row->view()); });
+    if (!headerRow && (options.empty() || header == rows.end())) {
+        const std::string looked =
+            rows.size() == headerSearchRows
+                ? "none of the first " + integerText(headerSearchRows) + " rows"
+                : "none of the table's " + integerText(rows.size()) +
+                      (rows.size() == 1 ? " row" : " rows");
+        return problem(ExitStatus::BadInput, records.place(rows.front()->view().line),
+                       looked + " names one of the twelve inputs, and no --set or --sweep gives "
+                                "one; --header-row N says which row is the header (see --help)");
+    }
+    head.header = *header;
+    head.above.assign(rows.begin(), header);
+    head.after.assign(header + 1, rows.end());
+    return head;
 }
 
 } // namespace
@@ -136,7 +196,10 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
     std::unique_ptr<CsvSource> table;
     TableFormat format;
     format.dialect.delimiter = settings.format.delimiter.value_or(',');
-    Header header;
+    Head head;
+    std::vector<std::string> header;
+    std::size_t headerLine = 1;
+    bool crlf = false;
     if (input) {
         auto opened = CsvSource::open(*input, settings.format, settings.readSize);
         if (!opened) {
@@ -144,15 +207,19 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
         }
         table = std::move(*opened);
         format = table->format();
-        auto read = readHeader(*table);
+        auto read = readHead(*table, options, settings.headerRow);
         if (!read) {
             return std::unexpected(read.error());
         }
-        header = std::move(*read);
+        head = std::move(*read);
+        header = head.header->cells();
+        headerLine = head.header->view().line;
+        crlf = head.header->view().crlf;
     } else {
-        header.cells = optionsOnlyHeader(options);
+        header = optionsOnlyHeader(options);
     }
-    auto layout = layOutTable(header.cells, options, header.line, settings.keptColumns);
+    const std::string place = table ? table->place(headerLine) : "the options";
+    auto layout = layOutTable(header, options, place, settings.keptColumns);
     if (!layout) {
         return std::unexpected(layout.error());
     }
@@ -163,7 +230,7 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
     // Spreadsheets keep the line ends of a file they open, and take its
     // encoding from its mark.
     const char delimiter = format.dialect.delimiter;
-    const TableStyle style{delimiter, header.crlf ? "\r\n" : "\n", settings.decimalComma};
+    const TableStyle style{delimiter, crlf ? "\r\n" : "\n", settings.numbers};
     TableOutput out(output, format.encoding, format.dialect.crAlone);
     if (format.byteOrderMark) {
         if (auto written = out.write("\uFEFF"); !written) {
@@ -175,12 +242,16 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
         start = std::string("sep=") + delimiter + std::string(style.lineEnd);
     }
     const VehicleRows headerRows(*layout, options, style);
-    headerRows.writeHeader(header.cells, start);
+    for (const auto& row : head.above) {
+        headerRows.writeAsItCame(row->view(), start);
+    }
+    headerRows.writeHeader(header, start);
     if (auto written = out.write(std::move(start)); !written) {
         return std::unexpected(written.error());
     }
-    const RowWork rows(*layout, options, style, table.get(), header.cells.size());
+    const RowWork rows(*layout, options, style, table.get(), header.size());
     WorkSource source(table.get(), headerRows.gridSize(), settings.readSize);
+    source.readFirst(head.after);
     auto tally =
         writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out, settings.notices);
     if (auto flushed = out.flush(); !flushed && tally) {

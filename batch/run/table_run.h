@@ -6,11 +6,13 @@
 #include "batch/problem.h"
 #include "batch/records/csv_source.h"
 #include "batch/report.h"
+#include "batch/run/field_text.h"
 #include "batch/run/row_tally.h"
 #include "batch/text/byte_source.h"
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -21,7 +23,8 @@ struct RunSettings {
     std::size_t jobs = 1; // threads that compute rows
     std::size_t readSize = defaultReadSize;
     FormatChoice format{}; // what the command line says of the table's format
-    bool decimalComma = false;
+    NumberStyle numbers{};
+    std::optional<std::size_t> headerRow = std::nullopt; // from 1, where the command line gives it
     std::span<const std::string> keptColumns{};
     const Report* notices = nullptr; // says what the table lacks, before the rows
 };

@@ -19,12 +19,30 @@ WorkSource::WorkSource(RecordSource* records, std::uint64_t gridSize, std::size_
     , gridSize_(gridSize)
     , batchBytes_(std::max<std::uint64_t>(readSize / std::min(gridSize, rowsPerItem), 1)) {}
 
+void WorkSource::readFirst(const std::vector<std::shared_ptr<const KeptRecord>>& records) {
+    if (records.empty()) {
+        return;
+    }
+    // A record with a large grid is an item of its own, as those read later are.
+    if (gridSize_ > rowsPerItem) {
+        for (const auto& record : records) {
+            first_.push_back(std::make_shared<const KeptRecords>(
+                std::vector<std::shared_ptr<const KeptRecord>>{record}));
+        }
+    } else {
+        first_.push_back(std::make_shared<const KeptRecords>(records));
+    }
+}
+
 Outcome<std::optional<WorkItem>> WorkSource::next() {
     if (!started_ || gridNext_ == gridSize_) {
         if (!records_) {
             if (started_) {
                 return std::nullopt;
             }
+        } else if (!first_.empty()) {
+            batch_ = std::move(first_.front());
+            first_.pop_front();
         } else {
             auto batch =
                 gridSize_ > rowsPerItem ? records_->nextRecord() : records_->next(batchBytes_);
@@ -77,8 +95,11 @@ WorkDone RowWork::operator()(const WorkItem& item) const {
                             integerText(headerSize_)};
             break;
         }
-        // An empty line is no vehicle.
-        if (record->cells.size() == 1 && record->raw.empty() && record->kinds.empty()) {
+        // A blank row separates vehicles; it is none.
+        if (isBlank(*record)) {
+            if (item.gridFrom == 0) {
+                rows.writeAsItCame(*record, done.out);
+            }
             continue;
         }
         rows.writeRecord(*record, item.gridFrom, item.gridTo, done.out, done.tally);

@@ -5,16 +5,19 @@
 #include "batch/command/options.h"
 #include "batch/layout/table_layout.h"
 #include "batch/problem.h"
+#include "batch/records/kept_records.h"
 #include "batch/records/record_source.h"
 #include "batch/run/row_tally.h"
 #include "batch/run/vehicle_rows.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace evdrive::batch {
 
@@ -41,6 +44,9 @@ class WorkSource {
     // Without records, the table is the one record the options make.
     WorkSource(RecordSource* records, std::uint64_t gridSize, std::size_t readSize);
 
+    // Records read ahead, to be worked on before those still to be read.
+    void readFirst(const std::vector<std::shared_ptr<const KeptRecord>>& records);
+
     // The next item; nullopt at the end of the table.
     Outcome<std::optional<WorkItem>> next();
 
@@ -48,6 +54,7 @@ class WorkSource {
     RecordSource* records_;
     std::uint64_t gridSize_;
     std::uint64_t batchBytes_;
+    std::deque<std::shared_ptr<const RecordBatch>> first_;
     std::shared_ptr<const RecordBatch> batch_;
     bool started_ = false;
     std::uint64_t gridNext_ = 0;

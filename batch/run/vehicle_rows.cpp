@@ -33,6 +33,9 @@ VehicleRows::VehicleRows(const TableLayout& layout, std::span<const InputOption>
             inputs_[index] = option.text;
         }
     }
+    echoRecords_ =
+        echoRecords_ && std::all_of(layout.addedOfColumn.begin(), layout.addedOfColumn.end(),
+                                    [](std::size_t added) { return added == TableLayout::none; });
     sweepTexts_.resize(sweeps_.size());
     for (std::size_t index = 0; index < inputCount; ++index) {
         const std::size_t column = layout.columnOfInput[index];
@@ -55,10 +58,24 @@ void VehicleRows::writeHeader(std::span<const std::string> header, std::string& 
         cell(name);
     }
     for (const std::size_t index : layout_.addedInputs) {
-        cell(inputName(index, layout_.naming[index]));
+        cell(layout_.inputNames[index]);
     }
-    for (const AddedColumn& column : addedColumns) {
-        cell(columnName(column, layout_.resultNaming));
+    for (const std::size_t added : layout_.appendedColumns) {
+        cell(layout_.addedName(added));
+    }
+    out += style_.lineEnd;
+}
+
+void VehicleRows::writeAsItCame(const Record& record, std::string& out) const {
+    if (record.kinds.empty()) {
+        out += record.raw;
+    } else {
+        for (std::size_t column = 0; column < record.cells.size(); ++column) {
+            if (column > 0) {
+                out += style_.delimiter;
+            }
+            appendCell(out, record.cells[column], style_.delimiter);
+        }
     }
     out += style_.lineEnd;
 }
@@ -68,7 +85,7 @@ void VehicleRows::setGridPoint(std::uint64_t point) {
     for (std::size_t sweep = sweeps_.size(); sweep-- > 0;) {
         const Sweep& values = *sweeps_[sweep]->sweep;
         sweepTexts_[sweep] = values.text(point % values.count);
-        if (style_.decimalComma) {
+        if (style_.numbers.decimalComma) {
             sweepTexts_[sweep] = swapPointAndComma(sweepTexts_[sweep]);
         }
         inputs_[sweeps_[sweep]->input.index] = sweepTexts_[sweep];
@@ -91,14 +108,29 @@ void VehicleRows::writeRecord(const Record& record, std::uint64_t from, std::uin
 
 void VehicleRows::writeRow(const Record& record, std::string& out, RowTally& tally) {
     const char delimiter = style_.delimiter;
-    DrivetrainCells fields = inputs_;
-    if (style_.decimalComma) {
-        for (std::size_t index = 0; index < inputCount; ++index) {
-            numberTexts_[index] = swapPointAndComma(inputs_[index]);
-            fields[index] = numberTexts_[index];
-        }
+    DrivetrainCells fields;
+    for (std::size_t index = 0; index < inputCount; ++index) {
+        fields[index] = fieldText(inputs_[index], index, style_.numbers, fieldTexts_[index]);
     }
     const DrivetrainFigures figures = computeDrivetrainFigures(fields);
+    blamed_.clear();
+    if (figures.failure) {
+        const RunFailure& failure = *figures.failure;
+        tally.countRow(failure.kind, record.line);
+        noteFailedField(failure, tally);
+        for (std::size_t index = 0; index < inputCount; ++index) {
+            if (failure.inputs & (std::uint32_t{1} << index)) {
+                if (!blamed_.empty()) {
+                    blamed_ += ';';
+                }
+                blamed_ += layout_.inputNames[index];
+            }
+        }
+    } else {
+        tally.countRow(std::nullopt, record.line);
+    }
+    const RowOutcome outcome{figures, blamed_};
+
     const std::span<const std::string_view> cells = record.cells;
     const std::size_t columns = layout_.inputOfColumn.size();
     if (echoRecords_ && record.plain) {
@@ -110,51 +142,51 @@ void VehicleRows::writeRow(const Record& record, std::string& out, RowTally& tal
                 out += delimiter;
             }
             const std::size_t index = layout_.inputOfColumn[column];
-            appendCell(out,
-                       index == TableLayout::none ? cellOrEmpty(cells, column) : inputs_[index],
-                       delimiter);
+            const std::size_t added = layout_.addedOfColumn[column];
+            if (added != TableLayout::none) {
+                writeAdded(addedColumns[added].cell(outcome), out);
+            } else {
+                appendCell(out,
+                           index == TableLayout::none ? cellOrEmpty(cells, column) : inputs_[index],
+                           delimiter);
+            }
         }
     }
     for (const std::size_t index : layout_.addedInputs) {
         out += delimiter;
         appendCell(out, inputs_[index], delimiter);
     }
-    blamed_.clear();
-    if (figures.failure) {
-        const RunFailure& failure = *figures.failure;
-        tally.countRow(failure.kind, record.line);
-        if (failure.cause == FailureCause::NotANumber && !style_.decimalComma && delimiter != ',') {
-            const auto blamed = static_cast<std::size_t>(std::countr_zero(failure.inputs));
-            tally.commaInFailedField =
-                tally.commaInFailedField || inputs_[blamed].find(',') != std::string_view::npos;
-        }
-        for (std::size_t index = 0; index < inputCount; ++index) {
-            if (failure.inputs & (std::uint32_t{1} << index)) {
-                if (!blamed_.empty()) {
-                    blamed_ += ';';
-                }
-                blamed_ += inputName(index, layout_.naming[index]);
-            }
-        }
-    } else {
-        tally.countRow(std::nullopt, record.line);
-    }
-    const RowOutcome outcome{figures, blamed_};
-    for (const AddedColumn& column : addedColumns) {
+    for (const std::size_t added : layout_.appendedColumns) {
         out += delimiter;
-        writeAdded(column.cell(outcome), out);
+        writeAdded(addedColumns[added].cell(outcome), out);
     }
     out += style_.lineEnd;
 }
 
-void VehicleRows::writeAdded(const AddedCell& cell, std::string& out) {
+// A field that is no number may be one written in a way the options read.
+void VehicleRows::noteFailedField(const RunFailure& failure, RowTally& tally) const {
+    if (failure.cause != FailureCause::NotANumber) {
+        return;
+    }
+    const std::string_view cell =
+        inputs_[static_cast<std::size_t>(std::countr_zero(failure.inputs))];
+    const NumberStyle& numbers = style_.numbers;
+    tally.digitGroupsInFailedField =
+        tally.digitGroupsInFailedField ||
+        (!numbers.digitGrouping && readsWithDigitGrouping(cell, numbers.decimalComma));
+    tally.decimalCommaInFailedField =
+        tally.decimalCommaInFailedField ||
+        (!numbers.decimalComma && style_.delimiter != ',' && holdsDecimalComma(cell));
+}
+
+void VehicleRows::writeAdded(const AddedCell& cell, std::string& out) const {
     if (!cell.number) {
         appendCell(out, cell.text, style_.delimiter);
         return;
     }
     NumberText number;
     const std::string_view text = formatGeneral(*cell.number, number);
-    if (style_.decimalComma) {
+    if (style_.numbers.decimalComma) {
         std::replace(number.begin(), number.begin() + text.size(), '.', ',');
         appendCell(out, text, style_.delimiter);
     } else {

@@ -5,6 +5,7 @@
 #include "batch/command/options.h"
 #include "batch/layout/table_layout.h"
 #include "batch/records/record_source.h"
+#include "batch/run/field_text.h"
 #include "batch/run/row_tally.h"
 #include "core/drivetrain.h"
 
@@ -18,11 +19,11 @@
 
 namespace evdrive::batch {
 
-// How the table writes its cells and lines.
+// How the table writes its cells, numbers and lines.
 struct TableStyle {
     char delimiter = ',';
     std::string_view lineEnd = "\n";
-    bool decimalComma = false; // "0,28" is 0.28, in the table's fields and in its results
+    NumberStyle numbers; // in the table's fields and, for a decimal comma, in its results
 };
 
 // Writes the table's header and, for each record of the table, the rows it
@@ -41,10 +42,15 @@ class VehicleRows {
     void writeRecord(const Record& record, std::uint64_t from, std::uint64_t to, std::string& out,
                      RowTally& tally);
 
+    // A record as it came, a blank one or one above the header: its own
+    // text, or where it has none, its cells.
+    void writeAsItCame(const Record& record, std::string& out) const;
+
   private:
     void setGridPoint(std::uint64_t point);
     void writeRow(const Record& record, std::string& out, RowTally& tally);
-    void writeAdded(const AddedCell& cell, std::string& out);
+    void writeAdded(const AddedCell& cell, std::string& out) const;
+    void noteFailedField(const RunFailure& failure, RowTally& tally) const;
 
     const TableLayout& layout_;
     TableStyle style_;
@@ -53,11 +59,12 @@ class VehicleRows {
     std::vector<std::pair<std::size_t, std::size_t>> cellOfInput_; // input, column
     std::vector<const InputOption*> sweeps_;                       // the first varies slowest
     std::vector<std::string> sweepTexts_;
-    std::array<std::string, inputCount> numberTexts_; // the fields with decimal points
+    std::array<std::string, inputCount> fieldTexts_; // numbers the table writes otherwise
     std::string blamed_;
     std::uint64_t gridSize_ = 1;
-    // Whether a record's own text can stand for its cells: no option puts
-    // its text in one of the header's columns.
+    // Whether a record's own text can stand for its header columns: no
+    // option puts its text in one of them, and no earlier run's result is
+    // computed again in its place.
     bool echoRecords_ = true;
 };
 

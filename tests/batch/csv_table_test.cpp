@@ -42,7 +42,7 @@ TEST_P(BatchCommand, WritesTheTableAndReports) {
 const std::string results = "motorRpm,power,grade,error,cause,field";
 const std::string semicolonResults = "motorRpm;power;grade;error;cause;field";
 const std::string chineseResults =
-    "需求车速电机转速,需求车速功率需求,车辆的最大爬坡度,错误,原因,出错参数";
+    "需求车速电机转速 (rpm),需求车速功率需求 (kW),车辆的最大爬坡度 (%),错误,原因,出错参数";
 // What a row gives when only its first read, the required velocity, fails.
 const std::string noVelocity = ",,,,TypeMismatch,EmptyField,requiredVelocity";
 const std::string velocityNotANumber = ",,,,TypeMismatch,NotANumber,requiredVelocity";
@@ -58,8 +58,10 @@ const std::string captionHeader = "变速器速比,驱动桥速比,轮胎滚动�
                                   "电机最大转矩,爬坡度需求";
 
 // What evdrive-batch says before the rows of a table whose header and options
-// give these inputs alone, and where every row then stops.
-std::string givesOnly(std::vector<std::string_view> keys, std::string_view stop = "motor rpm") {
+// give these inputs alone, where every row then stops, and the table's own
+// columns, "1 'note'".
+std::string givesOnly(std::vector<std::string_view> keys, std::string_view stop = "motor rpm",
+                      std::string_view own = {}) {
     std::vector<std::string> missing;
     for (const auto& input : drivetrainInputs) {
         if (input.key != "requiredGrade" &&
@@ -71,7 +73,11 @@ std::string givesOnly(std::vector<std::string_view> keys, std::string_view stop 
     for (std::size_t i = 0; i < missing.size(); ++i) {
         line += (i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ") + missing[i];
     }
-    return line + "; every row stops at the " + std::string(stop) + "\n";
+    line += "; every row stops at the " + std::string(stop) + "\n";
+    if (!own.empty()) {
+        line += "evdrive-batch: the table's own columns: " + std::string(own) + "\n";
+    }
+    return line;
 }
 
 const auto readSizes = testing::Values(defaultReadSize, 1, 2, 3, 7);
@@ -103,14 +109,14 @@ const CommandCase tables[] = {
             noVelocity + "\nabc,c" + velocityNotANumber +
             "\n1e400,d,,,,Overflow,NumberBeyondRange,requiredVelocity"
             "\n６０,e,,,,TypeMismatch,FullWidthDigits,requiredVelocity\n",
-        givesOnly({"requiredVelocity"}) +
+        givesOnly({"requiredVelocity"}, "motor rpm", "2 'note'") +
             "evdrive-batch: 5 rows, 5 failed: 4 TypeMismatch, 1 Overflow; the first on line 2\n"},
     CommandCase{"QuotesCommasAndLineBreaksInAPassThroughCell",
                 {},
                 "note,gearRatio\n\"a, \"\"b\"\"\nc\",1\nplain \"quote,1\n",
                 "note,gearRatio," + results + "\n\"a, \"\"b\"\"\nc\",1" + noVelocity +
                     "\n\"plain \"\"quote\",1" + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"ByteOrderMarkKeptAndNotPartOfTheFirstName",
                 {},
@@ -123,19 +129,19 @@ const CommandCase tables[] = {
                 "gearRatio,note\r\n1,\"x\r\ny\"\r\n2,z",
                 "gearRatio,note," + results + "\r\n1,\"x\r\ny\"" + noVelocity + "\r\n2,z" +
                     noVelocity + "\r\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "2 'note'") +
                     "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"DoubledQuotesAtACellsEnds",
                 {},
                 "note,gearRatio\r\n\"\"\"a\"\"\",1\r\n\"b\"\"\",\"1\"\r\n",
                 "note,gearRatio," + results + "\r\n\"\"\"a\"\"\",1" + noVelocity +
                     "\r\n\"b\"\"\",1" + noVelocity + "\r\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 2 rows, 2 failed: 2 TypeMismatch; the first on line 2\n"},
     CommandCase{"BlankLineBeforeASemicolonHeader",
                 {},
                 "\ngearRatio;finalDriveRatio;tireRadius;requiredVelocity\n1;8;0.3;60\n",
-                "gearRatio;finalDriveRatio;tireRadius;requiredVelocity;" + semicolonResults +
+                "\ngearRatio;finalDriveRatio;tireRadius;requiredVelocity;" + semicolonResults +
                     "\n1;8;0.3;60;4244.03183023873;;;TypeMismatch;EmptyField;grossMass\n",
                 givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity"},
                           "power demand") +
@@ -146,41 +152,41 @@ const CommandCase tables[] = {
                 "\"Remark \"\"x,y,z\"\" ok\";gearRatio;" + semicolonResults +
                     "\nr;1;;;;TypeMismatch;"
                     "EmptyField;requiredVelocity\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "1 'Remark \"x,y,z\" ok'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"CrNotBeforeLfIsText",
                 {},
                 "note,gearRatio\nx\ry,1\n",
                 "note,gearRatio," + results + "\n\"x\ry\",1" + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"MissingInputColumnsAndCellsAreEmpty",
                 {},
                 "requiredVelocity,gearRatio,note\n60\n",
                 "requiredVelocity,gearRatio,note," + results +
                     "\n60,,,,,,TypeMismatch,EmptyField,gearRatio\n",
-                givesOnly({"requiredVelocity", "gearRatio"}) +
+                givesOnly({"requiredVelocity", "gearRatio"}, "motor rpm", "3 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
-    CommandCase{"EmptyLinesSkippedAQuotedEmptyCellIsARow",
+    CommandCase{"BlankRowsWrittenBackAsTheyCameAndNotCounted",
                 {},
-                "\ngearRatio\n\n\"\"\r\n\n",
-                "gearRatio," + results + "\n" + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
-                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 4\n"},
+                "\ngearRatio,note\n\n\"\"\r\n , \n1,x\n\n",
+                "\ngearRatio,note," + results + "\n\n\"\"\n , \n1,x" + noVelocity + "\n\n",
+                givesOnly({"gearRatio"}, "motor rpm", "2 'note'") +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 6\n"},
     CommandCase{
         "HeaderOnly", {}, "gearRatio\n", "gearRatio," + results + "\n", givesOnly({"gearRatio"})},
     CommandCase{"UnknownColumnsPassThroughBlanksAroundNamesAllowed",
                 {},
-                "a, gearRatio ,motorRpm\nx,1,y\n",
-                "a, gearRatio ,motorRpm," + results + "\nx,1,y" + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
+                "a, gearRatio ,note\nx,1,y\n",
+                "a, gearRatio ,note," + results + "\nx,1,y" + noVelocity + "\n",
+                givesOnly({"gearRatio"}, "motor rpm", "1 'a', 3 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"MixedHeaderResultsFollowTheFirstInputColumn",
                 {},
                 "note,需求车速,gearRatio\nx,60,1\n",
                 "note,需求车速,gearRatio," + chineseResults +
                     "\nx,60,1,,,,TypeMismatch,EmptyField,驱动桥速比\n",
-                givesOnly({"requiredVelocity", "gearRatio"}) +
+                givesOnly({"requiredVelocity", "gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"BlameUsesEachColumnsNaming",
                 {},
@@ -199,14 +205,14 @@ const CommandCase tables[] = {
                 "note\nx\n",
                 "note,需求车速," + chineseResults +
                     "\nx,60,,,,TypeMismatch,EmptyField,变速器速比\n",
-                givesOnly({"requiredVelocity"}) +
+                givesOnly({"requiredVelocity"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"SweepMultipliesEachRow",
                 {"--sweep", "gearRatio=1:2:1", "-"},
                 "note\na\nb\n",
                 "note,gearRatio," + results + "\na,1" + noVelocity + "\na,2" + noVelocity +
                     "\nb,1" + noVelocity + "\nb,2" + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 4 rows, 4 failed: 4 TypeMismatch; the first on line 2\n"},
     CommandCase{"OptionsAloneMakeAGridTheFirstSweepSlowest",
                 {"--sweep", "tireRadius=0.3:0.4:0.1", "--set", "requiredVelocity=0",
@@ -224,6 +230,81 @@ const CommandCase tables[] = {
                           "power demand") +
                     "evdrive-batch: 4 rows, 4 failed: 4 TypeMismatch; the first in row 1\n"}};
 
+// Sheets as engineers keep them: a title above the header, numbers as a
+// spreadsheet displays them, their own words for the inputs.
+const std::string fieldOrder = "gearRatio,finalDriveRatio,tireRadius,requiredVelocity,"
+                               "drivetrainEfficiency,grossMass,rollingCoefficient,dragCoefficient,"
+                               "bodyHeight,bodyWidth,motorMaxTorque,requiredGrade";
+const std::string stageA = "requiredVelocity;gearRatio;finalDriveRatio;tireRadius;grossMass";
+
+const CommandCase sheets[] = {
+    CommandCase{"TitleRowAboveTheHeaderWrittenBack",
+                {},
+                "2024车型参数表,,\n变速器速比,驱动桥速比,轮胎滚动半径 (m)\n1,8,0.3\n",
+                "2024车型参数表,,\n变速器速比,驱动桥速比,轮胎滚动半径 (m)," + chineseResults +
+                    "\n1,8,0.3,,,,TypeMismatch,EmptyField,需求车速\n",
+                givesOnly({"gearRatio", "finalDriveRatio", "tireRadius"}) +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 3\n"},
+    CommandCase{"HeaderRowGiven",
+                {"--header-row", "2", "-"},
+                "gearRatio\nnote,gearRatio\nx,1\n",
+                "gearRatio\nnote,gearRatio," + results + "\nx,1" + noVelocity + "\n",
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 3\n"},
+    CommandCase{"PercentagesAsFractionsButWhereThePercentIsTheUnit",
+                {},
+                fieldOrder + "\n1,8,0.3,60,90%,1500,1.5 %,0.3,1500,1700,200,30%\n",
+                fieldOrder + "," + results + "\n1,8,0.3,60,90%,1500,1.5 %,0.3,1500,1700,200,30%," +
+                    workedResults + "\n"},
+    CommandCase{"DigitGroupsOnRequest",
+                {"--digit-grouping", "-"},
+                fieldOrder + "\n1,8,0.3,60,0.9,\"1,500\",0.015,0.3,1\u00A0500,1 700,200,30\n",
+                fieldOrder + "," + results +
+                    "\n1,8,0.3,60,0.9,\"1,500\",0.015,0.3,1\u00A0500,1 700,200,30," +
+                    workedResults + "\n"},
+    CommandCase{
+        "DigitGroupsWithoutTheOptionAreNoNumbersAndTheSummarySaysSo",
+        {},
+        stageA + "\n60;1;8;0.3;1,500\n",
+        stageA + ";" + semicolonResults +
+            "\n60;1;8;0.3;1,500;4244.03183023873;;;TypeMismatch;NotANumber;grossMass\n",
+        givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity", "grossMass"},
+                  "power demand") +
+            "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2; fields "
+            "such as 1,500 are no numbers here: where a comma or a blank groups "
+            "thousands, give --digit-grouping\n"},
+    CommandCase{
+        "GermanThreeDigitsAfterAPointStayNoNumber",
+        {"--decimal-comma", "-"},
+        stageA + "\n60;1;8;0,3;1.500\n",
+        stageA + ";" + semicolonResults +
+            "\n60;1;8;0,3;1.500;4244,03183023873;;;TypeMismatch;NotANumber;grossMass\n",
+        givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity", "grossMass"},
+                  "power demand") +
+            "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2; fields "
+            "such as 1,500 are no numbers here: where a comma or a blank groups "
+            "thousands, give --digit-grouping\n"},
+    CommandCase{"WordsForOtherQuantitiesAreNamedWhenAnInputIsMissing",
+                {},
+                "车型,主减速比,变速器速比,整备质量\nA,8,1,1200\n",
+                "车型,主减速比,变速器速比,整备质量," + chineseResults +
+                    "\nA,8,1,1200,,,,TypeMismatch,EmptyField,需求车速\n",
+                givesOnly({"gearRatio", "finalDriveRatio"}) +
+                    "evdrive-batch: column 4 '整备质量' is the curb mass; the calculation needs "
+                    "grossMass (满载总质量), the gross mass at full load\n"
+                    "evdrive-batch: the table's own columns: 1 '车型', 4 '整备质量'\n"
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
+    CommandCase{"ResultsOfAnEarlierRunComputedAgainInTheirPlace",
+                {},
+                "gearRatio,motorRpm,field,note\n1,old,old,x\n",
+                "gearRatio,motorRpm,field,note,power,grade,error,cause\n1,,requiredVelocity,x,,,"
+                "TypeMismatch,EmptyField\n",
+                givesOnly({"gearRatio"}, "motor rpm", "4 'note'") +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"}};
+
+INSTANTIATE_TEST_SUITE_P(Sheets, BatchCommand,
+                         testing::Combine(testing::ValuesIn(sheets), readSizes), name);
+
 INSTANTIATE_TEST_SUITE_P(Tables, BatchCommand,
                          testing::Combine(testing::ValuesIn(tables), readSizes), name);
 
@@ -232,13 +313,15 @@ const CommandCase rejected[] = {
                 {},
                 "note,gearRatio\r\n\"a\",1\r\n\"b\"c,1\r\nd,1\r\n",
                 "note,gearRatio," + results + "\r\na,1" + noVelocity + "\r\n",
-                givesOnly({"gearRatio"}) + "evdrive-batch: line 3: " + textAfterQuote + "\n",
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
+                    "evdrive-batch: line 3: " + textAfterQuote + "\n",
                 2},
     CommandCase{"StrayOpeningQuoteDoesNotSwallowTheNextRow",
                 {},
                 "name,gearRatio\n\"a,1\n\"b\",1\nc,1\n",
                 "name,gearRatio," + results + "\n",
-                givesOnly({"gearRatio"}) + "evdrive-batch: line 2: " + textAfterQuote + "\n",
+                givesOnly({"gearRatio"}, "motor rpm", "1 'name'") +
+                    "evdrive-batch: line 2: " + textAfterQuote + "\n",
                 2},
     CommandCase{"BytesThatAreNoUtf8StopAtTheirLine",
                 {"--encoding", "UTF-8", "-"},
@@ -252,7 +335,7 @@ const CommandCase rejected[] = {
                 {},
                 "note,gearRatio\n\"a\nb\",1\nc,\"2\n3\n",
                 "note,gearRatio," + results + "\n\"a\nb\",1" + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: line 4: a quoted cell opens here and is never closed\n",
                 2},
     CommandCase{"LineFeedInATableOfCrAlone",
@@ -274,7 +357,7 @@ const CommandCase rejected[] = {
                 {"--encoding", "ISO-8859-1", "--set", "需求车速=60", "-"},
                 "note\nx\n",
                 "",
-                givesOnly({"requiredVelocity"}) +
+                givesOnly({"requiredVelocity"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: standard output: the character 需 cannot be written in "
                     "ISO-8859-1\n",
                 2},
@@ -282,15 +365,16 @@ const CommandCase rejected[] = {
                 {},
                 "gearRatio,note\n1\n1,2,3\n4\n",
                 "gearRatio,note," + results + "\n1," + noVelocity + "\n",
-                givesOnly({"gearRatio"}) +
+                givesOnly({"gearRatio"}, "motor rpm", "2 'note'") +
                     "evdrive-batch: line 3: 3 cells, more than the header's 2\n",
                 2},
     CommandCase{"NoInputColumn",
                 {},
                 "a,b\n1,2\n",
                 "",
-                "evdrive-batch: line 1: the header names none of the twelve inputs, and no "
-                "--set or --sweep gives one (see --help)\n",
+                "evdrive-batch: line 1: none of the table's 2 rows names one of the twelve "
+                "inputs, and no --set or --sweep gives one; --header-row N says which row is "
+                "the header (see --help)\n",
                 2},
     CommandCase{"InputNamedTwice",
                 {},

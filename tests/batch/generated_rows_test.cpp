@@ -127,7 +127,9 @@ struct GeneratedTable {
         ASSERT_EQ(written.size(), rows.size() + 1);
         Row expectedHeader = header;
         for (const auto& result : drivetrainResults) {
-            expectedHeader.emplace_back(chinese ? result.caption : result.key);
+            expectedHeader.push_back(chinese ? std::string(result.caption) + " (" +
+                                                   std::string(result.unit) + ")"
+                                             : std::string(result.key));
         }
         for (const char* name : chinese ? std::array{"错误", "原因", "出错参数"}
                                         : std::array{"error", "cause", "field"}) {

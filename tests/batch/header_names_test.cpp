@@ -29,11 +29,16 @@ TEST_P(HeaderCells, AreTakenForWhatTheyName) {
     const HeaderCell& row = GetParam();
     const NameReading reading = readName(row.cell);
     EXPECT_EQ(reading.kind, row.kind);
-    if (row.kind != Kind::Other) {
+    if (row.kind == Kind::Result) {
+        EXPECT_EQ(addedColumns[reading.result].key, row.key);
+    } else if (row.kind != Kind::Other || !row.key.empty()) {
         EXPECT_EQ(drivetrainInputs[reading.input.index].key, row.key);
     }
     if (row.kind == Kind::NearInput || row.kind == Kind::OtherUnit) {
         EXPECT_EQ(nameFault(reading), row.fault);
+    }
+    if (row.kind == Kind::Other) {
+        EXPECT_EQ(reading.otherQuantity, row.fault);
     }
 }
 
@@ -75,11 +80,47 @@ INSTANTIATE_TEST_SUITE_P(
                    didYouMean + "bodyHeight (车身高度)?"},
         HeaderCell{"KeyInBrackets", "[gearRatio]", Kind::NearInput, "gearRatio",
                    didYouMean + "gearRatio (变速器速比)?"},
-        HeaderCell{"TwoOffAShortCaption", "车速", Kind::Other},
         HeaderCell{"Note", "note", Kind::Other}, HeaderCell{"ChineseNote", "车型", Kind::Other},
-        HeaderCell{"ResultOfAnEarlierRun", "motorRpm", Kind::Other},
-        HeaderCell{"ChineseResultOfAnEarlierRun", "需求车速电机转速", Kind::Other},
-        HeaderCell{"Empty", "", Kind::Other}),
+        HeaderCell{"ResultOfAnEarlierRun", "motorRpm", Kind::Result, "motorRpm"},
+        HeaderCell{"ChineseResultOfAnEarlierRunWithUnit", "需求车速功率需求 (kW)", Kind::Result,
+                   "power"},
+        HeaderCell{"FailureColumnOfAnEarlierRun", "出错参数", Kind::Result, "field"},
+        HeaderCell{"ResultWithAnotherUnitIsNotOurs", "power (W)", Kind::Other},
+        HeaderCell{"Empty", "", Kind::Other},
+        // Quantity and unit as standards write them, units in Chinese, a wrapped cell.
+        HeaderCell{"QuantitySlashUnit", "轮胎滚动半径/m", Kind::Input, "tireRadius"},
+        HeaderCell{"QuantitySlashBracketedUnit", "需求车速/(km/h)", Kind::Input,
+                   "requiredVelocity"},
+        HeaderCell{"QuantitySlashPowerUnit", "需求车速 / km·h⁻¹", Kind::Input, "requiredVelocity"},
+        HeaderCell{"KilogramsInChinese", "满载总质量（千克）", Kind::Input, "grossMass"},
+        HeaderCell{"KilogramsInEverydayChinese", "满载总质量/公斤", Kind::Input, "grossMass"},
+        HeaderCell{"SpeedUnitInChinese", "需求车速（公里/小时）", Kind::Input, "requiredVelocity"},
+        HeaderCell{"TorqueUnitInChinese", "电机最大转矩 (牛·米)", Kind::Input, "motorMaxTorque"},
+        HeaderCell{"TorqueUnitWithAStar", "motorMaxTorque (N*m)", Kind::Input, "motorMaxTorque"},
+        HeaderCell{"PercentInChinese", "爬坡度需求（百分比）", Kind::Input, "requiredGrade"},
+        HeaderCell{"WrappedHeaderCell", "满载总质量\n(kg)", Kind::Input, "grossMass"},
+        HeaderCell{"SlashWithTheWrongUnit", "轮胎滚动半径/mm", Kind::OtherUnit, "tireRadius",
+                   "gives the unit mm, but tireRadius (轮胎滚动半径) is in m"},
+        // The words engineers use, and those that must not be taken for an input.
+        HeaderCell{"FinalDriveAsMainReducerRatio", "主减速比", Kind::Input, "finalDriveRatio"},
+        HeaderCell{"FinalDriveAsMainReducerGearRatio", "主减速器速比", Kind::Input,
+                   "finalDriveRatio"},
+        HeaderCell{"DragAsWindResistance", "风阻系数", Kind::Input, "dragCoefficient"},
+        HeaderCell{"PeakTorqueWithUnit", "电机峰值扭矩 (Nm)", Kind::Input, "motorMaxTorque"},
+        HeaderCell{"RollingResistanceShort", "滚阻系数", Kind::Input, "rollingCoefficient"},
+        HeaderCell{"VehicleSpeed", "车速", Kind::Input, "requiredVelocity"},
+        HeaderCell{"EnglishWordsAnyCase", "Final Drive Ratio", Kind::Input, "finalDriveRatio"},
+        HeaderCell{"DragSymbol", "Cd", Kind::Input, "dragCoefficient"},
+        HeaderCell{"GrossMassAbbreviated", "GVW (kg)", Kind::Input, "grossMass"},
+        HeaderCell{"CurbMassIsNotGrossMass", "整备质量", Kind::Other, "grossMass", "the curb mass"},
+        HeaderCell{"RatioOfWhatIsNoInput", "传动比", Kind::Other, "gearRatio",
+                   "either the gearbox's or the whole drivetrain's ratio"},
+        HeaderCell{"RatedTorqueIsNotPeakTorque", "额定扭矩", Kind::Other, "motorMaxTorque",
+                   "the rated torque; the calculation needs the peak torque"},
+        HeaderCell{"MotorSpeedIsNotVehicleSpeed", "电机转速", Kind::Other, "requiredVelocity",
+                   "the motor's speed, not the vehicle's"},
+        HeaderCell{"NearMissOfAWord", "主减速器速必", Kind::NearInput, "finalDriveRatio",
+                   didYouMean + "finalDriveRatio (驱动桥速比)?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A mistake stops the run before any row; a column the user keeps passes through.

@@ -134,4 +134,38 @@ void CatalogueDriftTest::manualPagesListEveryInputAndResult() {
              qPrintable(QStringLiteral("no line holds %1 %2 (%3)").arg(key, caption, unit)));
 }
 
+// The words engineers use for the inputs, as evdrive-batch reads them in a
+// header, are listed in its pages on the lines of their inputs.
+void CatalogueDriftTest::batchPagesListEveryWordForAnInput_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("word");
+    for (const char* page : {"evdrive-batch.1.in", "zh_CN/evdrive-batch.1.in"}) {
+        for (const auto& input : drivetrainInputs) {
+            const QStringList words = text(input.words).split(u'|', Qt::SkipEmptyParts);
+            for (const QString& word : words) {
+                QTest::addRow("%s %s %s", page, std::string(input.key).c_str(), qPrintable(word))
+                    << QString::fromUtf8(page) << text(input.key) << word;
+            }
+        }
+    }
+}
+
+void CatalogueDriftTest::batchPagesListEveryWordForAnInput() {
+    QFETCH(QString, page);
+    QFETCH(QString, key);
+    QFETCH(QString, word);
+    QFile source(QStringLiteral(EVDRIVE_MANUAL_PAGES "/") + page);
+    QVERIFY2(source.open(QIODevice::ReadOnly), qPrintable(source.fileName()));
+    const QStringList lines = roffText(QString::fromUtf8(source.readAll()));
+    // The input's line, then the lines of its meaning and words.
+    const auto inputLine = std::ranges::find_if(lines, [&](const QString& line) {
+        return line.startsWith(key + u' ') || line.startsWith(key + u'、') ||
+               line.startsWith(key + u',');
+    });
+    QVERIFY2(lines.end() - inputLine > 2, qPrintable(key));
+    const QString listed = (inputLine[1] + u' ' + inputLine[2]).simplified();
+    QVERIFY2(listed.contains(word), qPrintable(QStringLiteral("%1 not in: %2").arg(word, listed)));
+}
+
 } // namespace evdrive::test

@@ -17,6 +17,8 @@ class CatalogueDriftTest : public QObject {
     void mainWindowShowsTheCataloguesCaptionsAndUnits();
     void manualPagesListEveryInputAndResult_data();
     void manualPagesListEveryInputAndResult();
+    void batchPagesListEveryWordForAnInput_data();
+    void batchPagesListEveryWordForAnInput();
 };
 
 } // namespace evdrive::test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/calc_failure.h"
+#include "core/failure_text.h"
 #include "ui/failure_message.h"
 #include "ui/form_description.h"
 #include "ui/result_label.h"
@@ -99,15 +100,17 @@ class Form {
     }
 
     void report(const CalcFailure<Inputs>& failure) const {
-        QList<BlamedInput> blamed;
+        std::vector<BlamedInput> blamed;
         for (const auto input : failure.inputs) {
             for (const Field& field : fields_) {
                 if (field.input == input) {
-                    blamed.append({field.edit->accessibleName(), field.hint});
+                    blamed.push_back(
+                        {field.edit->accessibleName().toStdString(), field.hint.toStdString()});
                 }
             }
         }
-        showFailure(window_, describeFailure(failure.kind, failure.cause, blamed));
+        showFailure(window_,
+                    QString::fromStdString(describeFailure(failure.kind, failure.cause, blamed)));
     }
 
   private:

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "tests/ui/catalogue_drift_test.h"
-#include "tests/ui/failure_message_test.h"
 #include "tests/ui/main_form_test.h"
 #include "tests/ui/tire_radius_form_test.h"
 #include "ui/interface_faces.h"
@@ -21,7 +20,6 @@ int main(int argc, char* argv[]) {
     std::vector<std::unique_ptr<QObject>> suites;
     suites.push_back(std::make_unique<evdrive::test::MainFormTest>());
     suites.push_back(std::make_unique<evdrive::test::TireRadiusFormTest>());
-    suites.push_back(std::make_unique<evdrive::test::FailureMessageTest>());
     suites.push_back(std::make_unique<evdrive::test::CatalogueDriftTest>());
 
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/report.h"
 
+#include "batch/translation.h"
+
 #include <string>
 
 namespace evdrive::batch {
@@ -15,7 +17,7 @@ void Report::say(std::string_view message) const {
 }
 
 int Report::fail(const Problem& problem) const {
-    say(problem.message());
+    say(format(tr("%1: %2"), {problem.where, problem.what}));
     return static_cast<int>(problem.status);
 }
 

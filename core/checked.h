@@ -7,7 +7,9 @@
 #include "core/number_text.h"
 #include "core/quantity.h"
 
+#include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -131,18 +133,26 @@ class CheckedRun : public CheckedSteps {
     using Texts = std::span<const std::string_view, catalogue.size()>;
 
     explicit CheckedRun(Texts texts)
-        : texts_(texts) {}
+        : texts_(texts) {
+        read_.fill(std::numeric_limits<double>::quiet_NaN());
+    }
 
     template <auto member>
     Checked read() {
         constexpr std::size_t index = indexOf(member);
-        return readStrict(texts_[index], index);
+        const Checked value = readStrict(texts_[index], index);
+        read_[index] = value.value();
+        return value;
     }
     template <auto member>
     Checked readLenient() {
         constexpr std::size_t index = indexOf(member);
         return CheckedSteps::readLenient(texts_[index], index);
     }
+
+    // The number each field was read as, in field order; NaN for a field the
+    // calculation did not read, or that is no number.
+    const std::array<double, catalogue.size()>& readValues() const { return read_; }
 
   private:
     static constexpr std::size_t indexOf(auto member) {
@@ -154,6 +164,7 @@ class CheckedRun : public CheckedSteps {
     }
 
     Texts texts_;
+    std::array<double, catalogue.size()> read_;
 };
 
 } // namespace evdrive

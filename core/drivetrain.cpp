@@ -22,6 +22,7 @@ DrivetrainFigures computeDrivetrainFigures(const DrivetrainCells& cells) {
     CheckedRun<drivetrainInputs> run(cells);
     const auto stop = [&] {
         figures.failure = run.failure();
+        figures.inputs = run.readValues();
         return figures;
     };
 
@@ -74,6 +75,7 @@ DrivetrainFigures computeDrivetrainFigures(const DrivetrainCells& cells) {
         return stop();
     }
     figures.values[figures.reached++] = grade.value();
+    figures.inputs = run.readValues();
     return figures;
 }
 

@@ -51,13 +51,15 @@ inline constexpr std::size_t drivetrainResultCount = 3;
 // The twelve texts in field order, for callers that hold them elsewhere.
 using DrivetrainCells = std::array<std::string_view, drivetrainInputCount>;
 
-// The same calculation as numbers: the results reached, in order, and why the
-// run stopped, if it did. Nothing is allocated. A result's text is
-// formatGeneral of its value.
+// The same calculation as numbers: the results reached, in order, why the
+// run stopped, if it did, and the number each field was read as (NaN for a
+// field it did not read, or that is no number). Nothing is allocated. A
+// result's text is formatGeneral of its value.
 struct DrivetrainFigures {
     std::array<double, drivetrainResultCount> values{};
     std::size_t reached = 0;
     std::optional<RunFailure> failure;
+    std::array<double, drivetrainInputCount> inputs{};
 };
 
 DrivetrainFigures computeDrivetrainFigures(const DrivetrainCells& cells);

@@ -9,6 +9,18 @@
 
 namespace evdrive {
 
+// Where the figures of real road vehicles lie for an input, from the smallest
+// to the largest, both included; and the slip of units a figure outside them
+// most likely is: one that, multiplied by slipFactor, falls inside them.
+struct PlausibleRange {
+    double low;
+    double high;
+    double slipFactor = 0;             // 0 where no slip is likely
+    std::string_view slip = {};        // in English, "in mm?"
+    std::string_view slipChinese = {}; // "是否以毫米为单位？"
+    double slipLow = low;              // the least figure, once converted, the slip explains
+};
+
 // An input of a calculation as the program knows it everywhere: in the window,
 // on the command line and in the manual pages. A catalogue lists the inputs of
 // one calculation in field order.
@@ -25,8 +37,10 @@ struct InputQuantity {
     // names this quantity and no other ("满载质量|GVW").
     std::string_view words = {};
     // Words for a quantity a column may be taken for but is not, each with
-    // what it is instead: "整备质量=the curb mass|…".
+    // what it is instead, in English and in Chinese:
+    // "整备质量=the curb mass=整备质量，不含载荷|…".
     std::string_view otherWords = {};
+    std::optional<PlausibleRange> plausible = {};
 };
 
 // A result of a calculation, likewise.

@@ -3,11 +3,14 @@
 #include "batch/command/command.h"
 
 #include "batch/command/help_text.h"
+#include "batch/command/interruption.h"
 #include "batch/command/options.h"
+#include "batch/command/output_file.h"
 #include "batch/integer_text.h"
 #include "batch/report.h"
 #include "batch/run/table_run.h"
 #include "batch/text/byte_source.h"
+#include "batch/translation.h"
 
 #include <cerrno>
 #include <cstring>
@@ -16,6 +19,13 @@
 #include <optional>
 #include <string>
 #include <thread>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace evdrive::batch {
 namespace {
@@ -27,37 +37,68 @@ int exitWith(ExitStatus status) {
 int print(const Streams& streams, const Report& report, std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), streams.out) != text.size() ||
         std::fflush(streams.out) != 0) {
-        return report.fail({ExitStatus::IoFailure, "standard output", std::strerror(errno)});
+        return report.fail({ExitStatus::IoFailure, std::string(tr("standard output")),
+                            std::string(errorText(errno))});
     }
     return exitWith(ExitStatus::Success);
 }
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
+// Whether two streams are one file.
+bool sameFile(std::FILE* a, std::FILE* b) {
+#ifdef _WIN32
+    BY_HANDLE_FILE_INFORMATION first{};
+    BY_HANDLE_FILE_INFORMATION second{};
+    return GetFileInformationByHandle(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(a))),
+                                      &first) &&
+           GetFileInformationByHandle(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(b))),
+                                      &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
+#else
+    struct stat first {};
+    struct stat second {};
+    return fstat(fileno(a), &first) == 0 && fstat(fileno(b), &second) == 0 &&
+           S_ISREG(first.st_mode) && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+#endif
+}
+
 // "40 rows, 3 failed: 2 TypeMismatch, 1 DivisionByZero; the first on line 5",
-// or in the 5th row of a table the options make.
+// or in the 5th row of a table the options make; the rows with notes on
+// their figures; and what an option would read that is no number now.
 std::string summary(const RowTally& tally, bool fromTable) {
-    std::string text = integerText(tally.rows) + (tally.rows == 1 ? " row, " : " rows, ") +
-                       integerText(tally.failed()) + " failed:";
-    bool first = true;
+    std::string text = format(tally.rows == 1 ? tr("1 row, %2 failed") : tr("%1 rows, %2 failed"),
+                              {integerText(tally.rows), integerText(tally.failed())});
+    std::string kinds;
     for (std::size_t kind = 0; kind < tally.failedByKind.size(); ++kind) {
         if (tally.failedByKind[kind] > 0) {
-            text += first ? " " : ", ";
-            text += integerText(tally.failedByKind[kind]) + " " + std::string(calcErrorKeys[kind]);
-            first = false;
+            const std::string counted =
+                integerText(tally.failedByKind[kind]) + " " + std::string(calcErrorKeys[kind]);
+            kinds = kinds.empty() ? counted : format(tr("%1, %2"), {kinds, counted});
         }
     }
+    if (!kinds.empty()) {
+        text += format(tr(": %1"), {kinds});
+    }
     if (tally.firstFailedLine) {
-        text += fromTable ? "; the first on line " + integerText(*tally.firstFailedLine)
-                          : "; the first in row " + integerText(*tally.firstFailedRow);
+        text += fromTable
+                    ? format(tr("; the first on line %1"), {integerText(*tally.firstFailedLine)})
+                    : format(tr("; the first in row %1"), {integerText(*tally.firstFailedRow)});
+    }
+    if (tally.noted > 0) {
+        text += format(tally.noted == 1 ? tr("; 1 row with a note on its figures")
+                                        : tr("; %1 rows with notes on their figures"),
+                       {integerText(tally.noted)});
     }
     if (tally.decimalCommaInFailedField) {
-        text += "; fields with a comma are no numbers here: for decimal commas, give "
-                "--decimal-comma";
+        text += tr("; fields with a comma are no numbers here: for decimal commas, give "
+                   "--decimal-comma");
     }
     if (tally.digitGroupsInFailedField) {
-        text += "; fields such as 1,500 are no numbers here: where a comma or a blank groups "
-                "thousands, give --digit-grouping";
+        text += tr("; fields such as 1,500 are no numbers here: where a comma or a blank groups "
+                   "thousands, give --digit-grouping");
     }
     return text;
 }
@@ -79,14 +120,32 @@ int run(std::span<const std::string_view> args, std::string_view version, const 
     const bool fromStandardInput = !fromFile && (options->file || options->inputs.empty());
     File opened(fromFile ? std::fopen(options->file->c_str(), "rb") : nullptr, &std::fclose);
     if (fromFile && !opened) {
-        return report.fail({ExitStatus::BadInput, *options->file, std::strerror(errno)});
+        return report.fail({ExitStatus::BadInput, *options->file, std::string(errorText(errno))});
+    }
+    // "evdrive-batch a.csv > a.csv": the shell emptied the table before the run.
+    if (fromFile && !options->output && sameFile(opened.get(), streams.out)) {
+        return report.fail({ExitStatus::BadInput, *options->file,
+                            format(tr("standard output is this file itself, which was emptied "
+                                      "before the run began; -o %1 writes the table in its "
+                                      "place"),
+                                   {*options->file})});
     }
     std::optional<FileSource> source;
     if (fromFile) {
         source.emplace(opened.get(), *options->file, true);
     } else if (fromStandardInput) {
-        source.emplace(streams.in, "standard input", false);
+        source.emplace(streams.in, std::string(tr("standard input")), false);
     }
+    std::unique_ptr<OutputFile> output;
+    if (options->output) {
+        auto created = OutputFile::create(*options->output);
+        if (!created) {
+            return report.fail(created.error());
+        }
+        output = std::move(*created);
+    }
+    Interruption interruption(streams.err, output ? output->temporaryPath() : std::string(),
+                              options->output.value_or(""), !source);
     const RunSettings settings{
         .jobs = options->jobs.value_or(std::max(1u, std::thread::hardware_concurrency())),
         .readSize = readSize,
@@ -95,29 +154,40 @@ int run(std::span<const std::string_view> args, std::string_view version, const 
         .headerRow = options->headerRow,
         .keptColumns = options->keptColumns,
         .notices = &report,
+        .progress = &interruption.progress(),
     };
-    const auto tally =
-        runTable(source ? &*source : nullptr, options->inputs, streams.out, settings);
+    const auto tally = runTable(source ? &*source : nullptr, options->inputs,
+                                output ? output->stream() : streams.out, settings);
     if (!tally) {
         return report.fail(tally.error());
     }
-    if (tally->failed() == 0) {
+    if (output) {
+        // The table read may be FILE itself, which takes the written one's place.
+        opened.reset();
+        if (auto committed = output->commit(); !committed) {
+            return report.fail(committed.error());
+        }
+    }
+    if (tally->failed() == 0 && tally->noted == 0) {
         return exitWith(ExitStatus::Success);
     }
     report.say(summary(*tally, source.has_value()));
-    return exitWith(options->strict ? ExitStatus::FailedRows : ExitStatus::Success);
+    return exitWith(options->strict && tally->failed() > 0 ? ExitStatus::FailedRows
+                                                           : ExitStatus::Success);
 }
 
 } // namespace
 
 int runCommand(std::span<const std::string_view> args, std::string_view version,
                const Streams& streams, std::size_t readSize) {
+    speak(userLanguage());
     const Report report(streams.err);
     try {
         return run(args, version, streams, report, readSize);
     } catch (const std::bad_alloc&) {
         // A cell of gigabytes, or a machine short of memory: no row after it is written.
-        return report.fail({ExitStatus::IoFailure, "memory", "the system has no more to give"});
+        return report.fail({ExitStatus::IoFailure, std::string(tr("memory")),
+                            std::string(tr("the system has no more to give"))});
     }
 }
 

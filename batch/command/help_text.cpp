@@ -5,15 +5,18 @@
 #include "batch/layout/columns.h"
 #include "batch/layout/input_names.h"
 #include "batch/text/utf8.h"
+#include "batch/translation.h"
+#include "core/failure_text.h"
 
 #include <string_view>
 
 namespace evdrive::batch {
 namespace {
 
-constexpr std::string_view usage = R"(Usage: evdrive-batch [OPTION]... [FILE]
+constexpr std::string_view usage = translatable(R"(Usage: evdrive-batch [OPTION]... [FILE]
 Runs the drive calculation of the evdrive window for every vehicle of a CSV
-table, and writes the table with each vehicle's results to standard output.
+table, and writes the table with each vehicle's results to standard output,
+or with -o to a file.
 
 FILE is a table as spreadsheets save it: UTF-8, with or without a byte-order
 mark; UTF-16 with its mark ("Unicode text"); or GB18030 (GBK, GB2312) when it
@@ -47,7 +50,10 @@ Options:
   --strict                   exit with 3 when any row's calculation failed
   --jobs N                   compute rows in N threads (default: one for each
                              processor); the output is the same
-  --help                     print this help and exit
+  -o, --output FILE          write the table to FILE, whole or not at all: to a
+                             file beside it that takes its place when the run
+                             ends as it should; FILE may be the table read
+  -h, --help                 print this help and exit
   --version                  print the version and exit
 --option=VALUE is the same as --option VALUE. NAME is an input's name or
 caption below; each input can be given once.
@@ -57,16 +63,16 @@ Input columns, in any order. A name counts whatever its case and with blanks,
 unit in ASCII or full-width brackets, as shown, or after a slash,
 "轮胎滚动半径/m"; units may be written in Chinese (千克, 毫米, 公里/小时, 牛·米).
 Below each input, other words that name it:
-)";
+)");
 
-constexpr std::string_view addedColumnsHeading = R"(
+constexpr std::string_view addedColumnsHeading = translatable(R"(
 Added after them, named in Chinese, with their units given as the inputs give
 theirs, when the header's first input column (or, without one, the first --set
 or --sweep) is named in Chinese; a header that holds them already, as a table
 evdrive-batch wrote does, has them computed again in their places:
-)";
+)");
 
-constexpr std::string_view rules = R"(
+constexpr std::string_view rules = translatable(R"(
 Each cell of an input column is read as the window reads its field, but that
 a percentage, "92%", is the fraction 0.92 unless the input is in %; an input
 without a column is an empty field, and standard error says so before the
@@ -78,23 +84,27 @@ The results are written in full, as the window shows them. A calculation that
 fails gives a row with error set to TypeMismatch, DivisionByZero, Overflow or
 InvalidArgument, cause set to what made it fail, field naming the inputs to
 blame as the table names them, and the results it did not reach empty; a
-summary on standard error counts the failed rows.
+figure outside the range of road vehicles gets a note, in the table's language,
+with the slip of units it most likely is, and changes nothing else; a summary
+on standard error counts the failed rows and those with notes.
 The output keeps the table's encoding and byte-order mark, delimiter, "sep="
 line and line ends, so that it opens in the same spreadsheet.
 
 Causes:
-)";
+)");
 
-constexpr std::string_view exitStatus = R"(
+constexpr std::string_view exitStatus = translatable(R"(
 Exit status: 0 when every row was written, failed calculations included; 1 when
 reading or writing failed, or memory ran out; 2 for a bad argument, a FILE that
 does not open as a table, or a malformed table: a quote never closed or
 followed by text after it closes, a row with more cells than the header, a
 header naming an input twice, mistyping one, or naming none without --set or
 --sweep, text that is not in the table's encoding; 3 with --strict when a
-calculation failed. Rows before a malformed line are written, none after it; a
-message on standard error names the line or the argument.
-)";
+calculation failed; 130 when Ctrl-C stopped it (143 for SIGTERM). Rows before a
+malformed line are written, none after it; a message on standard error names
+the line or the argument. With -o, FILE is left as it was when the run fails
+or is stopped.
+)");
 
 void appendPadded(std::string& text, std::string_view cell, std::size_t width) {
     text += cell;
@@ -112,11 +122,12 @@ std::string withUnit(std::string_view name, std::string_view unit) {
     return text;
 }
 
+// In Chinese, what to type in the window's field says what the input is.
 void appendInput(std::string& text, const auto& input) {
     text += "  ";
     appendPadded(text, withUnit(input.key, input.unit), 25);
     appendPadded(text, withUnit(input.caption, input.unit), 21);
-    text += input.meaning;
+    text += spokenLanguage() == Language::Chinese ? input.hint : input.meaning;
     text += '\n';
     if (input.words.empty()) {
         return;
@@ -134,14 +145,17 @@ void appendInput(std::string& text, const auto& input) {
     text += line + "\n";
 }
 
+// A result's caption says in Chinese what it is; its unit follows.
 void appendAddedColumn(std::string& text, const AddedColumn& column) {
     text += "  ";
     appendPadded(text, column.key, 10);
     appendPadded(text, column.caption, 18);
-    text += column.meaning;
-    if (!column.unit.empty()) {
-        text += ", in ";
-        text += column.unit;
+    const bool chinese = spokenLanguage() == Language::Chinese;
+    if (column.unit.empty()) {
+        text += tr(column.meaning);
+    } else {
+        text += chinese ? format(tr("in %1"), {column.unit})
+                        : format(tr("%1, in %2"), {column.meaning, column.unit});
     }
     text += '\n';
 }
@@ -149,22 +163,24 @@ void appendAddedColumn(std::string& text, const AddedColumn& column) {
 } // namespace
 
 std::string helpText() {
-    std::string text(usage);
+    std::string text(tr(usage));
     for (const auto& input : drivetrainInputs) {
         appendInput(text, input);
     }
-    text += addedColumnsHeading;
+    text += tr(addedColumnsHeading);
     for (const AddedColumn& column : addedColumns) {
         appendAddedColumn(text, column);
     }
-    text += rules;
+    text += tr(rules);
     for (const CauseDescription& cause : failureCauses) {
         text += "  ";
         appendPadded(text, cause.key, 19);
-        text += cause.text;
+        // The window's words for the cause, in Chinese.
+        text += spokenLanguage() == Language::Chinese ? causeInChinese(cause.cause)
+                                                      : std::string(cause.text);
         text += '\n';
     }
-    text += exitStatus;
+    text += tr(exitStatus);
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "batch/command/options.h"
 
 #include "batch/layout/input_names.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,7 +25,8 @@ Outcome<> addInput(Options& options, std::string_view argument, std::string_view
     parsed.argument = argument;
     const auto equals = value.find('=');
     if (equals == std::string_view::npos) {
-        return fault(argument, isSweep ? "expected NAME=FROM:TO:STEP" : "expected NAME=TEXT");
+        return fault(argument,
+                     isSweep ? tr("expected NAME=FROM:TO:STEP") : tr("expected NAME=TEXT"));
     }
     const std::string_view name = value.substr(0, equals);
     const NameReading reading = readName(name);
@@ -32,15 +34,15 @@ Outcome<> addInput(Options& options, std::string_view argument, std::string_view
     case NameReading::Kind::Input:
         break;
     case NameReading::Kind::Result:
-        return fault(argument, "\"" + std::string(name) + "\" is a result, not an input");
+        return fault(argument, format(tr("\"%1\" is a result, not an input"), {name}));
     case NameReading::Kind::Other:
         if (!reading.otherQuantity.empty()) {
-            return fault(argument, "\"" + std::string(name) + "\" is " +
-                                       std::string(reading.otherQuantity) + ", not an input");
+            return fault(argument,
+                         format(tr("\"%1\" is %2, not an input"), {name, otherQuantity(reading)}));
         }
-        return fault(argument, "no input is named \"" + std::string(name) + "\" (see --help)");
+        return fault(argument, format(tr("no input is named \"%1\" (see --help)"), {name}));
     case NameReading::Kind::NearInput:
-        return fault(argument, std::string("\"").append(name).append("\" ") + nameFault(reading));
+        return fault(argument, format(tr("\"%1\" %2"), {name, nameFault(reading)}));
     case NameReading::Kind::OtherUnit:
         return fault(argument, nameFault(reading));
     }
@@ -57,7 +59,7 @@ Outcome<> setJobs(Options& options, std::string_view argument, std::string_view 
     std::size_t jobs = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), jobs);
     if (ec != std::errc() || end != value.data() + value.size() || jobs == 0 || jobs > 1024) {
-        return fault(argument, "expected a count of threads from 1 to 1024");
+        return fault(argument, tr("expected a count of threads from 1 to 1024"));
     }
     options.jobs = jobs;
     return {};
@@ -67,7 +69,7 @@ Outcome<> setHeaderRow(Options& options, std::string_view argument, std::string_
     std::size_t row = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), row);
     if (ec != std::errc() || end != value.data() + value.size() || row == 0) {
-        return fault(argument, "expected the header's row, counted from 1");
+        return fault(argument, tr("expected the header's row, counted from 1"));
     }
     options.headerRow = row;
     return {};
@@ -81,7 +83,7 @@ Outcome<> setDelimiter(Options& options, std::string_view argument, std::string_
     } else if (value == "\t" || value == "\\t" || value == "tab") {
         options.delimiter = '\t';
     } else {
-        return fault(argument, "expected a comma, a semicolon or tab");
+        return fault(argument, tr("expected a comma, a semicolon or tab"));
     }
     return {};
 }
@@ -90,6 +92,7 @@ Outcome<> setDelimiter(Options& options, std::string_view argument, std::string_
 struct ValueOption {
     std::string_view name;
     Outcome<> (*apply)(Options&, std::string_view argument, std::string_view value);
+    std::string_view shortName = {}; // "-o FILE"
 };
 
 constexpr ValueOption valueOptions[] = {
@@ -104,6 +107,12 @@ constexpr ValueOption valueOptions[] = {
          return {};
      }},
     {"--delimiter", setDelimiter},
+    {"--output",
+     [](Options& o, std::string_view, std::string_view v) -> Outcome<> {
+         o.output = std::string(v);
+         return {};
+     },
+     "-o"},
     {"--header-row", setHeaderRow},
     {"--keep-column",
      [](Options& o, std::string_view, std::string_view v) -> Outcome<> {
@@ -133,7 +142,8 @@ Outcome<> checkInputOptions(Options& options) {
             return other.input.index == it->input.index;
         });
         if (earlier != it) {
-            return fault(it->argument, "the input is given already by " + earlier->argument);
+            return fault(it->argument,
+                         format(tr("the input is given already by %1"), {earlier->argument}));
         }
         if (!it->sweep) {
             continue;
@@ -146,7 +156,7 @@ Outcome<> checkInputOptions(Options& options) {
         it->sweep = *sweep;
         rows *= sweep->count;
         if (rows > maxSweepRows) {
-            return fault(it->argument, "the sweeps make " + std::string(tooManyRows));
+            return fault(it->argument, tr(sweepsMakeTooManyRows));
         }
     }
     return {};
@@ -177,7 +187,7 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
         const bool isOption = !optionsEnded && arg.size() > 1 && arg.front() == '-';
         if (!isOption) {
             if (options.file) {
-                return fault(arg, "only one FILE can be given");
+                return fault(arg, tr("only one FILE can be given"));
             }
             options.file = std::string(arg);
             continue;
@@ -186,8 +196,8 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
             optionsEnded = true;
             continue;
         }
-        if (arg == "--help" || arg == "--version") {
-            (arg == "--help" ? options.help : options.version) = true;
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            (arg == "--version" ? options.version : options.help) = true;
             return options;
         }
         const auto flag = std::find_if(std::begin(flagOptions), std::end(flagOptions),
@@ -199,9 +209,9 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
         const ValueOption* matched = nullptr;
         std::string_view value;
         for (const ValueOption& known : valueOptions) {
-            if (arg == known.name) {
+            if (arg == known.name || (!known.shortName.empty() && arg == known.shortName)) {
                 if (i + 1 == args.size()) {
-                    return fault(arg, "expected a value after it");
+                    return fault(arg, tr("expected a value after it"));
                 }
                 matched = &known;
                 value = args[++i];
@@ -212,7 +222,7 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
             }
         }
         if (!matched) {
-            return fault(arg, "unknown option (see --help)");
+            return fault(arg, tr("unknown option (see --help)"));
         }
         const std::string argument = std::string(matched->name) + " " + std::string(value);
         if (auto applied = matched->apply(options, argument, value); !applied) {

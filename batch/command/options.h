@@ -24,9 +24,10 @@ struct InputOption {
 };
 
 struct Options {
-    std::optional<std::string> file; // "-" stands for standard input
-    std::vector<InputOption> inputs; // in the order given
-    std::optional<std::size_t> jobs; // threads that compute rows; the processors' count without
+    std::optional<std::string> file;   // "-" stands for standard input
+    std::optional<std::string> output; // the file to write the table to, whole or not at all
+    std::vector<InputOption> inputs;   // in the order given
+    std::optional<std::size_t> jobs;   // threads that compute rows; the processors' count without
     std::optional<std::string> encoding;
     std::optional<char> delimiter;
     bool decimalComma = false;            // "0,28" in the table is 0.28, and results are so written

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/command/sweep.h"
 
+#include "batch/translation.h"
 #include "core/number_text.h"
 
 #include <cmath>
@@ -33,7 +34,7 @@ Outcome<Sweep> parseSweep(std::string_view range, std::string_view where) {
     const auto secondColon = range.find(':', firstColon + 1);
     if (secondColon == std::string_view::npos ||
         range.find(':', secondColon + 1) != std::string_view::npos) {
-        return fault("expected FROM:TO:STEP");
+        return fault(std::string(tr("expected FROM:TO:STEP")));
     }
     const std::string_view texts[] = {range.substr(0, firstColon),
                                       range.substr(firstColon + 1, secondColon - firstColon - 1),
@@ -43,23 +44,24 @@ Outcome<Sweep> parseSweep(std::string_view range, std::string_view where) {
     for (int i = 0; i < 3; ++i) {
         const auto number = parseStrict(texts[i]);
         if (!number) {
-            return fault(std::string(names[i]) + (number.error() == CalcError::Overflow
-                                                      ? " is beyond the double range"
-                                                      : " is not a number"));
+            return fault(format(number.error() == CalcError::Overflow
+                                    ? tr("%1 is beyond the double range")
+                                    : tr("%1 is not a number"),
+                                {names[i]}));
         }
         numbers[i] = *number;
     }
     const auto [from, to, step] = numbers;
     if (step == 0) {
-        return fault("STEP is zero");
+        return fault(std::string(tr("STEP is zero")));
     }
     if ((to > from && step < 0) || (to < from && step > 0)) {
-        return fault("STEP leads away from TO");
+        return fault(std::string(tr("STEP leads away from TO")));
     }
     // to − from may be beyond the double range: the quotient is then infinite.
     const double steps = (to - from) / step;
     if (!(steps < static_cast<double>(maxSweepRows))) {
-        return fault(std::string(tooManyRows));
+        return fault(std::string(tr(tooManyRows)));
     }
     auto last = static_cast<std::uint64_t>(steps);
     while (within(from, step, to, last + 1)) {
@@ -69,7 +71,7 @@ Outcome<Sweep> parseSweep(std::string_view range, std::string_view where) {
         --last;
     }
     if (last + 1 > maxSweepRows) {
-        return fault(std::string(tooManyRows));
+        return fault(std::string(tr(tooManyRows)));
     }
     return Sweep{from, step, last + 1};
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/translation.h"
 #include "core/drivetrain.h"
 #include "core/drivetrain_catalogue.h"
 
@@ -30,6 +31,7 @@ std::string_view inputName(std::size_t index, Naming naming);
 struct RowOutcome {
     const DrivetrainFigures& figures;
     std::string_view blamed; // the inputs to blame as the table names them, joined by ;
+    std::string_view notes;  // of figures outside the ranges of road vehicles
 };
 
 // A cell of an added column: a figure, or a text (perhaps empty).
@@ -59,26 +61,31 @@ constexpr AddedColumn resultColumn() {
 }
 
 // The columns written after the inputs, in order: the results, the kind of
-// failure, its cause and the inputs to blame.
+// failure, its cause, the inputs to blame and the notes on the figures.
 inline constexpr std::array addedColumns = {
     resultColumn<0>(),
     resultColumn<1>(),
     resultColumn<2>(),
-    AddedColumn{"error", "错误", "", "the kind of failure that stopped it",
+    AddedColumn{"error", "错误", "", translatable("the kind of failure that stopped it"),
                 [](const RowOutcome& row) {
                     return AddedCell{{},
                                      row.figures.failure ? errorKey(row.figures.failure->kind)
                                                          : std::string_view()};
                 }},
-    AddedColumn{"cause", "原因", "", "what made it fail (see below)",
+    AddedColumn{"cause", "原因", "", translatable("what made it fail (see below)"),
                 [](const RowOutcome& row) {
                     return AddedCell{{},
                                      row.figures.failure ? causeKey(row.figures.failure->cause)
                                                          : std::string_view()};
                 }},
-    AddedColumn{"field", "出错参数", "", "the inputs to blame, joined by ;",
+    AddedColumn{"field", "出错参数", "", translatable("the inputs to blame, joined by ;"),
                 [](const RowOutcome& row) {
                     return AddedCell{{}, row.blamed};
+                }},
+    AddedColumn{"note", "提示", "",
+                translatable("figures unlike a road vehicle's, and the likely slip"),
+                [](const RowOutcome& row) {
+                    return AddedCell{{}, row.notes};
                 }},
 };
 

@@ -3,6 +3,7 @@
 #include "batch/layout/input_names.h"
 
 #include "batch/text/utf8.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 #include <array>
@@ -247,9 +248,11 @@ NameReading readName(std::string_view cell) {
     }
     for (std::size_t index = 0; index < inputCount; ++index) {
         forEachWord(drivetrainInputs[index].otherWords, [&](std::string_view entry) {
-            const std::size_t equals = entry.find('=');
-            if (keyForm(entry.substr(0, equals)) == key) {
-                reading.otherQuantity = entry.substr(equals + 1);
+            const std::size_t english = entry.find('=');
+            const std::size_t chinese = entry.find('=', english + 1);
+            if (keyForm(entry.substr(0, english)) == key) {
+                reading.otherQuantity = entry.substr(english + 1, chinese - english - 1);
+                reading.otherQuantityChinese = entry.substr(chinese + 1);
                 reading.input = {index, Naming::Key};
             }
         });
@@ -264,19 +267,26 @@ NameReading readName(std::string_view cell) {
     return reading;
 }
 
+std::string_view otherQuantity(const NameReading& reading) {
+    return spokenLanguage() == Language::Chinese ? reading.otherQuantityChinese
+                                                 : reading.otherQuantity;
+}
+
 std::string describeInput(std::size_t index) {
     const auto& input = drivetrainInputs[index];
-    return std::string(input.key) + " (" + std::string(input.caption) + ")";
+    return format(tr("%1 (%2)"), {input.key, input.caption});
 }
 
 std::string nameFault(const NameReading& reading) {
+    const std::string input = describeInput(reading.input.index);
     if (reading.kind == NameReading::Kind::OtherUnit) {
-        const auto& input = drivetrainInputs[reading.input.index];
-        return "gives the unit " + (reading.unit.empty() ? std::string("-") : reading.unit) +
-               ", but " + describeInput(reading.input.index) + " is in " +
-               (input.unit.empty() ? std::string("no unit, a ratio") : std::string(input.unit));
+        const std::string_view unit = drivetrainInputs[reading.input.index].unit;
+        const std::string given = reading.unit.empty() ? "-" : reading.unit;
+        return unit.empty()
+                   ? format(tr("gives the unit %1, but %2 is in no unit, a ratio"), {given, input})
+                   : format(tr("gives the unit %1, but %2 is in %3"), {given, input, unit});
     }
-    return "is not an input; did you mean " + describeInput(reading.input.index) + "?";
+    return format(tr("is not an input; did you mean %1?"), {input});
 }
 
 } // namespace evdrive::batch

@@ -46,9 +46,13 @@ struct NameReading {
     std::string unit;       // as given
     UnitStyle unitStyle = UnitStyle::None;
     std::string_view otherQuantity; // of a word for another quantity, what it is
+    std::string_view otherQuantityChinese;
 };
 
 NameReading readName(std::string_view name);
+
+// Of a word for another quantity, what it is, in the language spoken.
+std::string_view otherQuantity(const NameReading& reading);
 
 // "finalDriveRatio (驱动桥速比)"
 std::string describeInput(std::size_t index);

@@ -3,9 +3,11 @@
 #include "batch/layout/table_layout.h"
 
 #include "batch/integer_text.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace evdrive::batch {
 
@@ -35,17 +37,34 @@ Outcome<TableLayout> layOutTable(std::span<const std::string> header,
     layout.columnOfInput.fill(TableLayout::none);
     std::array<bool, addedColumns.size()> held{};
     std::optional<Naming> firstNaming;
+    std::vector<NameReading> readings;
+    for (const std::string& cell : header) {
+        readings.push_back(readName(cell));
+    }
+    // An earlier run's columns are known by its results, all of them: a
+    // column named "power" or "note" alone is the table's own.
+    const bool earlierRun = std::all_of(
+        addedColumns.begin(), addedColumns.begin() + drivetrainResultCount,
+        [&](const AddedColumn& result) {
+            return std::any_of(readings.begin(), readings.end(), [&](const NameReading& reading) {
+                return reading.kind == NameReading::Kind::Result &&
+                       &addedColumns[reading.result] == &result;
+            });
+        });
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::string& cell = header[column];
-        const NameReading reading = readName(cell);
+        NameReading& reading = readings[column];
+        if (reading.kind == NameReading::Kind::Result && !earlierRun) {
+            reading.kind = NameReading::Kind::Other;
+        }
         const bool kept =
             std::find(keptColumns.begin(), keptColumns.end(), cell) != keptColumns.end();
         if (reading.kind == NameReading::Kind::OtherUnit ||
             (reading.kind == NameReading::Kind::NearInput && !kept)) {
-            std::string what =
-                "column " + integerText(column + 1) + " '" + cell + "' " + nameFault(reading);
+            std::string what = format(tr("column %1 '%2' %3"),
+                                      {integerText(column + 1), cell, nameFault(reading)});
             if (reading.kind == NameReading::Kind::NearInput) {
-                what += " (--keep-column '" + cell + "' keeps it as a column of its own)";
+                what += format(tr(" (--keep-column '%1' keeps it as a column of its own)"), {cell});
             }
             return problem(ExitStatus::BadInput, where, std::move(what));
         }
@@ -58,7 +77,7 @@ Outcome<TableLayout> layOutTable(std::span<const std::string> header,
             layout.inputOfColumn.push_back(TableLayout::none);
             if (reading.kind != NameReading::Kind::Result) {
                 layout.ownColumns.push_back(
-                    {column, cell, reading.otherQuantity,
+                    {column, cell, otherQuantity(reading),
                      reading.otherQuantity.empty() ? TableLayout::none : reading.input.index});
             }
             continue;
@@ -67,9 +86,9 @@ Outcome<TableLayout> layOutTable(std::span<const std::string> header,
         std::size_t& holder = layout.columnOfInput[index];
         if (holder != TableLayout::none) {
             return problem(ExitStatus::BadInput, where,
-                           "columns " + integerText(holder + 1) + " and " +
-                               integerText(column + 1) + " both hold " +
-                               std::string(inputName(index, reading.input.naming)));
+                           format(tr("columns %1 and %2 both hold %3"),
+                                  {integerText(holder + 1), integerText(column + 1),
+                                   inputName(index, reading.input.naming)}));
         }
         holder = column;
         layout.inputOfColumn.push_back(index);
@@ -83,8 +102,8 @@ Outcome<TableLayout> layOutTable(std::span<const std::string> header,
     }
     if (!firstNaming && options.empty()) {
         return problem(ExitStatus::BadInput, where,
-                       "the header names none of the twelve inputs, and no --set or --sweep "
-                       "gives one (see --help)");
+                       std::string(tr("the header names none of the twelve inputs, and no --set "
+                                      "or --sweep gives one (see --help)")));
     }
     std::array<std::optional<Naming>, inputCount> optionNaming{};
     for (const InputOption& option : options) {

@@ -4,6 +4,7 @@
 
 #include "batch/integer_text.h"
 #include "batch/records/csv_records.h"
+#include "batch/translation.h"
 
 namespace evdrive::batch {
 namespace {
@@ -25,15 +26,16 @@ class CsvCursor : public RecordCursor {
         case CsvRecords::Status::End:
             return nullptr;
         case CsvRecords::Status::OpenQuote:
-            return std::unexpected(malformedLine(records_.faultLine(),
-                                                 "a quoted cell opens here and is never closed"));
+            return std::unexpected(
+                malformedLine(records_.faultLine(),
+                              std::string(tr("a quoted cell opens here and is never closed"))));
         case CsvRecords::Status::Malformed:
             break;
         }
-        return std::unexpected(malformedLine(records_.faultLine(),
-                                             "a quoted cell opens here and text follows its "
-                                             "closing quote; a quote inside a quoted cell is "
-                                             "written twice"));
+        return std::unexpected(
+            malformedLine(records_.faultLine(),
+                          std::string(tr("a quoted cell opens here and text follows its closing "
+                                         "quote; a quote inside a quoted cell is written twice"))));
     }
 
   private:
@@ -58,7 +60,7 @@ class CsvBatch : public RecordBatch {
 } // namespace
 
 Problem malformedLine(std::size_t line, std::string what) {
-    return {ExitStatus::BadInput, "line " + integerText(line), std::move(what)};
+    return {ExitStatus::BadInput, format(tr("line %1"), {integerText(line)}), std::move(what)};
 }
 
 Outcome<std::unique_ptr<CsvSource>> CsvSource::open(ByteSource& file, const FormatChoice& choice,
@@ -109,7 +111,7 @@ Outcome<std::shared_ptr<const RecordBatch>> CsvSource::nextRecord() {
 }
 
 std::string CsvSource::place(std::size_t line) const {
-    return "line " + integerText(line);
+    return batch::format(tr("line %1"), {integerText(line)});
 }
 
 } // namespace evdrive::batch

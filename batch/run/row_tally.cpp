@@ -10,8 +10,9 @@ std::uint64_t RowTally::failed() const {
     return std::accumulate(failedByKind.begin(), failedByKind.end(), std::uint64_t{0});
 }
 
-void RowTally::countRow(std::optional<CalcError> failure, std::size_t line) {
+void RowTally::countRow(std::optional<CalcError> failure, std::size_t line, bool noted) {
     ++rows;
+    this->noted += noted;
     if (!failure) {
         return;
     }
@@ -27,6 +28,7 @@ void RowTally::append(const RowTally& later) {
         firstFailedRow = rows + *later.firstFailedRow;
     }
     rows += later.rows;
+    noted += later.noted;
     for (std::size_t i = 0; i < failedByKind.size(); ++i) {
         failedByKind[i] += later.failedByKind[i];
     }

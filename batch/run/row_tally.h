@@ -17,6 +17,7 @@ struct RowTally {
     std::array<std::uint64_t, calcErrorKeys.size()> failedByKind{};
     std::optional<std::size_t> firstFailedLine;
     std::optional<std::uint64_t> firstFailedRow; // from 1, the first row after the header
+    std::uint64_t noted = 0;                     // rows with a note on their figures
     // Whether a field failed as no number for a decimal comma in it, or for
     // digit groups that --digit-grouping would read.
     bool decimalCommaInFailedField = false;
@@ -24,7 +25,7 @@ struct RowTally {
 
     std::uint64_t failed() const;
     // Counts the row, failed or not.
-    void countRow(std::optional<CalcError> failure, std::size_t line);
+    void countRow(std::optional<CalcError> failure, std::size_t line, bool noted);
     // Adds the tally of the rows that follow these.
     void append(const RowTally& later);
 };

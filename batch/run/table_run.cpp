@@ -9,6 +9,7 @@
 #include "batch/run/ordered_work.h"
 #include "batch/run/table_work.h"
 #include "batch/text/table_output.h"
+#include "batch/translation.h"
 #include "core/drivetrain_catalogue.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ namespace {
 // Computes the items with jobs threads and writes their rows in order, with a
 // few items in flight at most.
 Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t jobs,
-                            TableOutput& output, const Report* notices) {
+                            TableOutput& output, const RunSettings& settings) {
     const std::size_t threads = jobs > 1 ? jobs : 0;
     // Enough to keep every thread busy while the oldest item is written;
     // one thread computes each item as it is taken.
@@ -52,15 +53,20 @@ Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t
             return std::unexpected(written.error());
         }
         tally.append(done.tally);
+        if (settings.progress && done.lastLine > 0) {
+            settings.progress->store(done.lastLine);
+        }
         if (done.malformed) {
             return std::unexpected(*done.malformed);
         }
     }
-    if (const auto started = work.refusedAt(); started && notices) {
-        notices->say("--jobs " + integerText(jobs) + ": the system started " +
-                     integerText(*started) + (*started == 1 ? " thread" : " threads") +
-                     " and no more; the rows were computed by " +
-                     (*started == 0 ? std::string("this one") : std::string("those")));
+    if (const auto started = work.refusedAt(); started && settings.notices) {
+        settings.notices->say(format(*started == 0
+                                         ? tr("--jobs %1: the system started no thread; the rows "
+                                              "were computed by the program's own")
+                                         : tr("--jobs %1: the system started %2 threads and no "
+                                              "more; the rows were computed by those"),
+                                     {integerText(jobs), integerText(*started)}));
     }
     if (stopped) {
         return std::unexpected(*stopped);
@@ -94,29 +100,32 @@ void noteMissingInputs(const TableLayout* layout, std::span<const InputOption> o
     if (missing.empty()) {
         return;
     }
-    std::string line = "no column or --set gives ";
+    std::string inputs;
     for (std::size_t i = 0; i < missing.size(); ++i) {
-        line += i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ";
-        line += describeInput(missing[i]);
+        inputs = i == 0 ? describeInput(missing[i])
+                        : format(i + 1 == missing.size() ? tr("%1 or %2") : tr("%1, %2"),
+                                 {inputs, describeInput(missing[i])});
     }
-    line += "; every row stops at the " + std::string(drivetrainResults[stop].name);
-    notices.say(line);
+    const auto& stopsAt = drivetrainResults[stop];
+    notices.say(
+        format(tr("no column or --set gives %1; every row stops at the %2"),
+               {inputs, spokenLanguage() == Language::Chinese ? stopsAt.caption : stopsAt.name}));
     if (!layout || layout->ownColumns.empty()) {
         return;
     }
-    std::string own = "the table's own columns:";
+    std::string own;
     for (const TableLayout::OwnColumn& column : layout->ownColumns) {
-        own += (&column == &layout->ownColumns.front() ? " " : ", ") +
-               integerText(column.column + 1) + " '" + column.cell + "'";
+        const std::string named =
+            format(tr("%1 '%2'"), {integerText(column.column + 1), column.cell});
+        own = own.empty() ? named : format(tr("%1, %2"), {own, named});
         if (!column.otherQuantity.empty() &&
             std::find(missing.begin(), missing.end(), column.nearInput) != missing.end()) {
-            notices.say("column " + integerText(column.column + 1) + " '" + column.cell + "' is " +
-                        std::string(column.otherQuantity) + "; the calculation needs " +
-                        describeInput(column.nearInput) + ", the " +
-                        std::string(drivetrainInputs[column.nearInput].meaning));
+            notices.say(format(tr("column %1 '%2' is %3; the calculation needs %4"),
+                               {integerText(column.column + 1), column.cell, column.otherQuantity,
+                                describeInput(column.nearInput)}));
         }
     }
-    notices.say(own);
+    notices.say(format(tr("the table's own columns: %1"), {own}));
 }
 
 // The start of a table: the rows above its header, the header, and rows
@@ -162,26 +171,31 @@ Outcome<Head> readHead(RecordSource& records, std::span<const InputOption> optio
         }
     }
     if (rows.empty()) {
-        return std::unexpected(Problem{ExitStatus::BadInput, records.place(1),
-                                       "the input is empty; a header line is expected"});
+        return std::unexpected(
+            Problem{ExitStatus::BadInput, records.place(1),
+                    std::string(tr("the input is empty; a header line is expected"))});
     }
     if (headerRow && rows.size() < *headerRow) {
-        return problem(ExitStatus::BadInput, "--header-row " + integerText(*headerRow),
-                       "the table has " + integerText(rows.size()) +
-                           (rows.size() == 1 ? " row" : " rows"));
+        return problem(
+            ExitStatus::BadInput, "--header-row " + integerText(*headerRow),
+            format(rows.size() == 1 ? tr("the table has %1 row") : tr("the table has %1 rows"),
+                   {integerText(rows.size())}));
     }
     auto header = headerRow ? rows.end() - 1
                             : std::find_if(rows.begin(), rows.end(),
                                            [](const auto& row) { return !isBlank(row->view()); });
     if (!headerRow && (options.empty() || header == rows.end())) {
-        const std::string looked =
+        const std::string_view pattern =
             rows.size() == headerSearchRows
-                ? "none of the first " + integerText(headerSearchRows) + " rows"
-                : "none of the table's " + integerText(rows.size()) +
-                      (rows.size() == 1 ? " row" : " rows");
+                ? tr("none of the first %1 rows names one of the twelve inputs, and no --set or "
+                     "--sweep gives one; --header-row N says which row is the header (see --help)")
+            : rows.size() == 1
+                ? tr("the table's one row names none of the twelve inputs, and no --set or "
+                     "--sweep gives one; --header-row N says which row is the header (see --help)")
+                : tr("none of the table's %1 rows names one of the twelve inputs, and no --set or "
+                     "--sweep gives one; --header-row N says which row is the header (see --help)");
         return problem(ExitStatus::BadInput, records.place(rows.front()->view().line),
-                       looked + " names one of the twelve inputs, and no --set or --sweep gives "
-                                "one; --header-row N says which row is the header (see --help)");
+                       format(pattern, {integerText(rows.size())}));
     }
     head.header = *header;
     head.above.assign(rows.begin(), header);
@@ -218,7 +232,7 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
     } else {
         header = optionsOnlyHeader(options);
     }
-    const std::string place = table ? table->place(headerLine) : "the options";
+    const std::string place = table ? table->place(headerLine) : std::string(tr("the options"));
     auto layout = layOutTable(header, options, place, settings.keptColumns);
     if (!layout) {
         return std::unexpected(layout.error());
@@ -252,8 +266,7 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
     const RowWork rows(*layout, options, style, table.get(), header.size());
     WorkSource source(table.get(), headerRows.gridSize(), settings.readSize);
     source.readFirst(head.after);
-    auto tally =
-        writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out, settings.notices);
+    auto tally = writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out, settings);
     if (auto flushed = out.flush(); !flushed && tally) {
         return std::unexpected(flushed.error());
     }

@@ -10,6 +10,7 @@
 #include "batch/run/row_tally.h"
 #include "batch/text/byte_source.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdio>
 #include <optional>
@@ -26,7 +27,8 @@ struct RunSettings {
     NumberStyle numbers{};
     std::optional<std::size_t> headerRow = std::nullopt; // from 1, where the command line gives it
     std::span<const std::string> keptColumns{};
-    const Report* notices = nullptr; // says what the table lacks, before the rows
+    const Report* notices = nullptr;              // says what the table lacks, before the rows
+    std::atomic<std::size_t>* progress = nullptr; // the line the rows written end on
 };
 
 // Streams the table from input, or the one the options make when input is

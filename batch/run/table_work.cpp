@@ -75,6 +75,7 @@ WorkDone RowWork::operator()(const WorkItem& item) const {
     VehicleRows rows(layout_, options_, style_);
     if (!item.batch) {
         rows.writeRecord({}, item.gridFrom, item.gridTo, done.out, done.tally);
+        done.lastLine = item.gridTo;
         return done;
     }
     const auto cursor = item.batch->records();
@@ -103,6 +104,7 @@ WorkDone RowWork::operator()(const WorkItem& item) const {
             continue;
         }
         rows.writeRecord(*record, item.gridFrom, item.gridTo, done.out, done.tally);
+        done.lastLine = record->line;
     }
     return done;
 }

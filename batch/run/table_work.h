@@ -32,6 +32,7 @@ struct WorkItem {
 
 struct WorkDone {
     std::string out;
+    std::size_t lastLine = 0; // of the last record whose rows are in out
     RowTally tally;
     std::optional<Problem> malformed; // the rows before it are in out
 };

@@ -21,7 +21,8 @@ std::string_view cellOrEmpty(std::span<const std::string_view> cells, std::size_
 VehicleRows::VehicleRows(const TableLayout& layout, std::span<const InputOption> options,
                          TableStyle style)
     : layout_(layout)
-    , style_(style) {
+    , style_(style)
+    , notes_(layout.resultNaming, style.numbers.decimalComma) {
     for (const InputOption& option : options) {
         const std::size_t index = option.input.index;
         echoRecords_ = echoRecords_ && layout.columnOfInput[index] == TableLayout::none;
@@ -113,10 +114,11 @@ void VehicleRows::writeRow(const Record& record, std::string& out, RowTally& tal
         fields[index] = fieldText(inputs_[index], index, style_.numbers, fieldTexts_[index]);
     }
     const DrivetrainFigures figures = computeDrivetrainFigures(fields);
+    const std::string& notes = notes_.of(figures.inputs, fields);
     blamed_.clear();
     if (figures.failure) {
         const RunFailure& failure = *figures.failure;
-        tally.countRow(failure.kind, record.line);
+        tally.countRow(failure.kind, record.line, !notes.empty());
         noteFailedField(failure, tally);
         for (std::size_t index = 0; index < inputCount; ++index) {
             if (failure.inputs & (std::uint32_t{1} << index)) {
@@ -127,9 +129,9 @@ void VehicleRows::writeRow(const Record& record, std::string& out, RowTally& tal
             }
         }
     } else {
-        tally.countRow(std::nullopt, record.line);
+        tally.countRow(std::nullopt, record.line, !notes.empty());
     }
-    const RowOutcome outcome{figures, blamed_};
+    const RowOutcome outcome{figures, blamed_, notes};
 
     const std::span<const std::string_view> cells = record.cells;
     const std::size_t columns = layout_.inputOfColumn.size();

@@ -6,6 +6,7 @@
 #include "batch/layout/table_layout.h"
 #include "batch/records/record_source.h"
 #include "batch/run/field_text.h"
+#include "batch/run/figure_notes.h"
 #include "batch/run/row_tally.h"
 #include "core/drivetrain.h"
 
@@ -61,6 +62,7 @@ class VehicleRows {
     std::vector<std::string> sweepTexts_;
     std::array<std::string, inputCount> fieldTexts_; // numbers the table writes otherwise
     std::string blamed_;
+    FigureNotes notes_;
     std::uint64_t gridSize_ = 1;
     // Whether a record's own text can stand for its header columns: no
     // option puts its text in one of them, and no earlier run's result is

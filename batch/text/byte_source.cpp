@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/text/byte_source.h"
 
+#include "batch/translation.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -28,7 +30,7 @@ Outcome<std::size_t> FileSource::read(std::span<char> buffer) {
     if (got < buffer.size() && std::ferror(file_)) {
         const int error = errno != 0 ? errno : EIO;
         return problem(namedFile_ && !readAny_ ? ExitStatus::BadInput : ExitStatus::IoFailure,
-                       name_, std::strerror(error));
+                       name_, std::string(errorText(error)));
     }
     readAny_ = readAny_ || got > 0;
     return got;

@@ -3,6 +3,7 @@
 #include "batch/text/decoding_source.h"
 
 #include "batch/integer_text.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 
@@ -15,9 +16,8 @@ DecodingSource::DecodingSource(ByteSource& inner, std::unique_ptr<TextCodec> cod
     , encoding_(std::move(encoding)) {}
 
 Problem DecodingSource::invalid(std::string_view what, std::size_t lines) const {
-    return {ExitStatus::BadInput, "line " + integerText(lines + 1),
-            std::string(what) + " in " + encoding_ +
-                " (give the table's encoding with --encoding, see --help)"};
+    return {ExitStatus::BadInput, format(tr("line %1"), {integerText(lines + 1)}),
+            format(what, {encoding_})};
 }
 
 // Text that converts before bad bytes is read first, so that the rows before
@@ -43,9 +43,13 @@ Outcome<std::size_t> DecodingSource::read(std::span<char> buffer) {
                    static_cast<std::size_t>(std::count(decoded_.begin(), decoded_.end(), '\n'));
         };
         if (!taken) {
-            failure_ = invalid("bytes that are no character", linesBefore());
+            failure_ = invalid(tr("bytes that are no character in %1 (give the table's encoding "
+                                  "with --encoding, see --help)"),
+                               linesBefore());
         } else if (ended_ && *taken < raw_.size()) {
-            failure_ = invalid("a character cut off at the end", linesBefore());
+            failure_ = invalid(tr("a character cut off at the end in %1 (give the table's "
+                                  "encoding with --encoding, see --help)"),
+                               linesBefore());
         } else {
             raw_.erase(0, *taken);
         }

@@ -3,6 +3,7 @@
 #include "batch/text/table_output.h"
 
 #include "batch/text/utf8.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,23 +26,24 @@ Outcome<> TableOutput::write(std::string text) {
         // Chinese may not, in an encoding without Chinese.
         std::string encoded;
         if (const auto converted = codec_->convert(text, encoded); !converted) {
-            return problem(ExitStatus::BadInput, "standard output",
-                           "the character " + std::string(characterAt(text, converted.error())) +
-                               " cannot be written in " + encoding_);
+            return problem(ExitStatus::BadInput, std::string(tr("standard output")),
+                           format(tr("the character %1 cannot be written in %2"),
+                                  {characterAt(text, converted.error()), encoding_}));
         }
         text.swap(encoded);
     }
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-        return problem(ExitStatus::IoFailure, "standard output",
-                       std::strerror(errno != 0 ? errno : EIO));
+        return problem(ExitStatus::IoFailure, std::string(tr("standard output")),
+                       std::string(errorText(errno != 0 ? errno : EIO)));
     }
     return {};
 }
 
 Outcome<> TableOutput::flush() {
     if (std::fflush(file_) != 0) {
-        return problem(ExitStatus::IoFailure, "standard output", std::strerror(errno));
+        return problem(ExitStatus::IoFailure, std::string(tr("standard output")),
+                       std::string(errorText(errno)));
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "batch/integer_text.h"
 #include "batch/text/decoding_source.h"
 #include "batch/text/utf8.h"
+#include "batch/translation.h"
 
 #include <array>
 #include <string_view>
@@ -50,8 +51,8 @@ class CrLineSource : public ByteSource {
 
     Outcome<std::size_t> read(std::span<char> buffer) override {
         if (lineFeedSeen_) {
-            return problem(ExitStatus::BadInput, "line " + integerText(lines_ + 1),
-                           "a line feed in a table whose lines end in CR alone");
+            return problem(ExitStatus::BadInput, format(tr("line %1"), {integerText(lines_ + 1)}),
+                           std::string(tr("a line feed in a table whose lines end in CR alone")));
         }
         const auto got = inner_.read(buffer);
         if (!got) {
@@ -106,7 +107,7 @@ Outcome<std::unique_ptr<TableText>> TableText::open(ByteSource& file,
                                                       : openCodec(table->encoding_, utf8);
     if (!codec) {
         return problem(ExitStatus::BadInput, "--encoding " + table->encoding_,
-                       "no such encoding is known here");
+                       std::string(tr("no such encoding is known here")));
     }
     table->sources_.push_back(std::make_unique<DecodingSource>(*table->sources_.back(),
                                                                std::move(codec), table->encoding_));

@@ -30,11 +30,11 @@ inputs=gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficienc
 printf '%s\r\n%s\r\n%s\r\n' "vehicle,$inputs" "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30" \
     "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30" >"$work/table.csv"
 expect 0 "${run[@]}" "$work/table.csv"
-printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,cause,field" \
-    "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,,," \
-    "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,ZeroDivisor,tireRadius" >"$work/expected"
+printf '%s\r\n' "vehicle,$inputs,motorRpm,power,grade,error,cause,field,note" \
+    "worked,1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30,4244.03183023873,6.49468085106383,32.7845476238428,,,," \
+    "no radius,1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,ZeroDivisor,tireRadius,tireRadius 0 m is less than 0.15 m" >"$work/expected"
 cmp -s "$work/out" "$work/expected" || fail "the table came out as: $(cat -A "$work/out")"
-[ "$(cat "$work/err")" = "evdrive-batch: 2 rows, 1 failed: 1 DivisionByZero; the first on line 3" ] ||
+[ "$(cat "$work/err")" = "evdrive-batch: 2 rows, 1 failed: 1 DivisionByZero; the first on line 3; 1 row with a note on its figures" ] ||
     fail "the failed row was summed up as: $(cat "$work/err")"
 expect 3 "${run[@]}" --strict "$work/table.csv"
 cmp -s "$work/out" "$work/expected" || fail "--strict changed the table: $(cat -A "$work/out")"
@@ -52,7 +52,7 @@ expect 0 "${run[@]}" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set ti
 { printf '\377'; sleep 0.1; printf '\376'; sleep 0.1; printf 'g\0'; sleep 0.1
   printf 'e\0a\0r\0R\0a\0t\0i\0o\0\n\0\061\0\n\0'; } |
     "${run[@]}" --jobs 1 >"$work/out" 2>/dev/null
-[ "$(iconv -f UTF-16 -t UTF-8 "$work/out" | head -n 1)" = "gearRatio,motorRpm,power,grade,error,cause,field" ] ||
+[ "$(iconv -f UTF-16 -t UTF-8 "$work/out" | head -n 1)" = "gearRatio,motorRpm,power,grade,error,cause,field,note" ] ||
     fail "a UTF-16 table through a slow pipe came out as: $(od -c "$work/out" | head -3)"
 
 printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"
@@ -74,4 +74,64 @@ expect 0 "${run[@]}" --version
 [ "$(cat "$work/out")" = "evdrive-batch $version" ] || fail "--version printed $(cat "$work/out")"
 expect 0 "${run[@]}" --help
 grep -q '满载总质量 (kg)' "$work/out" || fail "--help does not list the columns with their units"
-echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, --version, --help"
+expect 0 "${run[@]}" -h
+grep -q '^Usage: evdrive-batch' "$work/out" || fail "-h is not --help: $(head -n 1 "$work/out")"
+
+# -o writes the table whole in FILE's place, the table read included, and
+# leaves it as it was when the run fails.
+cp "$work/table.csv" "$work/in-place.csv"
+expect 0 "${run[@]}" -o "$work/in-place.csv" "$work/in-place.csv"
+cmp -s "$work/in-place.csv" "$work/expected" || fail "-o onto the table read wrote: $(cat -A "$work/in-place.csv")"
+[ ! -s "$work/out" ] || fail "-o still wrote to standard output: $(cat "$work/out")"
+cp "$work/malformed.csv" "$work/kept.csv"
+expect 2 "${run[@]}" --output "$work/kept.csv" "$work/kept.csv"
+cmp -s "$work/kept.csv" "$work/malformed.csv" || fail "a failed run changed FILE: $(cat "$work/kept.csv")"
+[ "$(ls -A "$work" | grep -c evdrive-)" -eq 0 ] || fail "a temporary file was left: $(ls -A "$work")"
+
+if [ $# -eq 0 ]; then
+    # In the user's language: Chinese under a Chinese locale, English under C.
+    LC_ALL=zh_CN.UTF-8 "$batch" --help >"$work/out"
+    [ "$(head -n 1 "$work/out")" = "用法：evdrive-batch [选项]... [FILE]" ] ||
+        fail "--help under zh_CN.UTF-8 begins: $(head -n 1 "$work/out")"
+    LC_ALL=C.UTF-8 LANGUAGE=zh_CN "$batch" --help >"$work/out"
+    [ "$(head -n 1 "$work/out")" = "Usage: evdrive-batch [OPTION]... [FILE]" ] ||
+        fail "--help under C.UTF-8 begins: $(head -n 1 "$work/out")"
+    [ "$(LC_ALL=zh_CN.UTF-8 "$batch" --jobs 0 2>&1)" = "evdrive-batch: --jobs 0：应为 1 到 1024 之间的线程数" ] ||
+        fail "a message under zh_CN.UTF-8: $(LC_ALL=zh_CN.UTF-8 "$batch" --jobs 0 2>&1)"
+
+    # Stopped midway through a large table, by Ctrl-C or SIGTERM: FILE as it
+    # was and no temporary file beside it; without -o, the output is said to
+    # be incomplete. Job control, so that a background job takes Ctrl-C.
+    set -m
+    awk -v header="$inputs" 'BEGIN { print header
+        for (i = 0; i < 3000000; ++i) print "1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30" }' >"$work/large.csv"
+    echo "as it was" >"$work/target.csv"
+    for signal in INT TERM; do
+        "$batch" --jobs 1 -o "$work/target.csv" "$work/large.csv" 2>"$work/err" &
+        pid=$!
+        for _ in $(seq 600); do
+            ls -A "$work" | grep -q '^\.target\.csv\.evdrive-' && [ -s "$(ls -d "$work"/.target.csv.evdrive-* | head -n 1)" ] && break
+            sleep 0.05
+        done
+        kill -s "$signal" "$pid"
+        wait "$pid"
+        status=$?
+        want=130; [ "$signal" = TERM ] && want=143
+        [ "$status" -eq "$want" ] || fail "SIG$signal during -o exited with $status, not $want"
+        [ "$(cat "$work/target.csv")" = "as it was" ] || fail "SIG$signal changed FILE"
+        [ "$(ls -A "$work" | grep -c evdrive-)" -eq 0 ] || fail "SIG$signal left $(ls -A "$work")"
+        [ "$(cat "$work/err")" = "evdrive-batch: stopped; $work/target.csv is as it was" ] ||
+            fail "SIG$signal during -o was said as: $(cat "$work/err")"
+    done
+    "$batch" --jobs 1 "$work/large.csv" 2>"$work/err" >"$work/partial.csv" &
+    pid=$!
+    for _ in $(seq 600); do [ -s "$work/partial.csv" ] && break; sleep 0.05; done
+    kill -s INT "$pid"
+    wait "$pid"
+    status=$?
+    set +m
+    [ "$status" -eq 130 ] || fail "Ctrl-C without -o exited with $status, not 130"
+    grep -Eq '^evdrive-batch: stopped after line [0-9]+; the output is incomplete$' "$work/err" ||
+        fail "Ctrl-C without -o was said as: $(cat "$work/err")"
+fi
+echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, --version, --help, -o, language, interruption"

@@ -39,16 +39,16 @@ TEST_P(BatchCommand, WritesTheTableAndReports) {
     EXPECT_EQ(run.status, row.status);
 }
 
-const std::string results = "motorRpm,power,grade,error,cause,field";
-const std::string semicolonResults = "motorRpm;power;grade;error;cause;field";
+const std::string results = "motorRpm,power,grade,error,cause,field,note";
+const std::string semicolonResults = "motorRpm;power;grade;error;cause;field;note";
 const std::string chineseResults =
-    "需求车速电机转速 (rpm),需求车速功率需求 (kW),车辆的最大爬坡度 (%),错误,原因,出错参数";
+    "需求车速电机转速 (rpm),需求车速功率需求 (kW),车辆的最大爬坡度 (%),错误,原因,出错参数,提示";
 // What a row gives when only its first read, the required velocity, fails.
-const std::string noVelocity = ",,,,TypeMismatch,EmptyField,requiredVelocity";
-const std::string velocityNotANumber = ",,,,TypeMismatch,NotANumber,requiredVelocity";
+const std::string noVelocity = ",,,,TypeMismatch,EmptyField,requiredVelocity,";
+const std::string velocityNotANumber = ",,,,TypeMismatch,NotANumber,requiredVelocity,";
 const std::string textAfterQuote = "a quoted cell opens here and text follows its closing quote; "
                                    "a quote inside a quoted cell is written twice";
-const std::string workedResults = "4244.03183023873,6.49468085106383,32.7845476238428,,,";
+const std::string workedResults = "4244.03183023873,6.49468085106383,32.7845476238428,,,,";
 
 const std::string reversedHeader =
     "requiredGrade,motorMaxTorque,bodyWidth,bodyHeight,dragCoefficient,rollingCoefficient,"
@@ -99,16 +99,17 @@ const CommandCase tables[] = {
                 captionHeader + "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30\n",
                 captionHeader + "," + chineseResults +
                     "\n1,8,0,60,0.9,1500,0.015,0.3,1500,1700,200,30,,,,DivisionByZero,"
-                    "ZeroDivisor,轮胎滚动半径\n",
-                "evdrive-batch: 1 row, 1 failed: 1 DivisionByZero; the first on line 2\n"},
+                    "ZeroDivisor,轮胎滚动半径,轮胎滚动半径 0 m 小于 0.15 m\n",
+                "evdrive-batch: 1 row, 1 failed: 1 DivisionByZero; the first on line 2; 1 row with "
+                "a note on its figures\n"},
     CommandCase{
         "FieldTextsAsTheWindowReadsThem",
         {},
         "requiredVelocity,note\n\"1,5\",a\n\" \",b\nabc,c\n1e400,d\n６０,e\n",
         "requiredVelocity,note," + results + "\n\"1,5\",a" + velocityNotANumber + "\n ,b" +
             noVelocity + "\nabc,c" + velocityNotANumber +
-            "\n1e400,d,,,,Overflow,NumberBeyondRange,requiredVelocity"
-            "\n６０,e,,,,TypeMismatch,FullWidthDigits,requiredVelocity\n",
+            "\n1e400,d,,,,Overflow,NumberBeyondRange,requiredVelocity,"
+            "\n６０,e,,,,TypeMismatch,FullWidthDigits,requiredVelocity,\n",
         givesOnly({"requiredVelocity"}, "motor rpm", "2 'note'") +
             "evdrive-batch: 5 rows, 5 failed: 4 TypeMismatch, 1 Overflow; the first on line 2\n"},
     CommandCase{"QuotesCommasAndLineBreaksInAPassThroughCell",
@@ -142,7 +143,7 @@ const CommandCase tables[] = {
                 {},
                 "\ngearRatio;finalDriveRatio;tireRadius;requiredVelocity\n1;8;0.3;60\n",
                 "\ngearRatio;finalDriveRatio;tireRadius;requiredVelocity;" + semicolonResults +
-                    "\n1;8;0.3;60;4244.03183023873;;;TypeMismatch;EmptyField;grossMass\n",
+                    "\n1;8;0.3;60;4244.03183023873;;;TypeMismatch;EmptyField;grossMass;\n",
                 givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity"},
                           "power demand") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 3\n"},
@@ -151,7 +152,7 @@ const CommandCase tables[] = {
                 "\"Remark \"\"x,y,z\"\" ok\";gearRatio\nr;1\n",
                 "\"Remark \"\"x,y,z\"\" ok\";gearRatio;" + semicolonResults +
                     "\nr;1;;;;TypeMismatch;"
-                    "EmptyField;requiredVelocity\n",
+                    "EmptyField;requiredVelocity;\n",
                 givesOnly({"gearRatio"}, "motor rpm", "1 'Remark \"x,y,z\" ok'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"CrNotBeforeLfIsText",
@@ -164,7 +165,7 @@ const CommandCase tables[] = {
                 {},
                 "requiredVelocity,gearRatio,note\n60\n",
                 "requiredVelocity,gearRatio,note," + results +
-                    "\n60,,,,,,TypeMismatch,EmptyField,gearRatio\n",
+                    "\n60,,,,,,TypeMismatch,EmptyField,gearRatio,\n",
                 givesOnly({"requiredVelocity", "gearRatio"}, "motor rpm", "3 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"BlankRowsWrittenBackAsTheyCameAndNotCounted",
@@ -185,13 +186,13 @@ const CommandCase tables[] = {
                 {},
                 "note,需求车速,gearRatio\nx,60,1\n",
                 "note,需求车速,gearRatio," + chineseResults +
-                    "\nx,60,1,,,,TypeMismatch,EmptyField,驱动桥速比\n",
+                    "\nx,60,1,,,,TypeMismatch,EmptyField,驱动桥速比,\n",
                 givesOnly({"requiredVelocity", "gearRatio"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"BlameUsesEachColumnsNaming",
                 {},
                 "gearRatio,需求车速\n1,x\n",
-                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,NotANumber,需求车速\n",
+                "gearRatio,需求车速," + results + "\n1,x,,,,TypeMismatch,NotANumber,需求车速,\n",
                 givesOnly({"requiredVelocity", "gearRatio"}) +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"SetOverridesItsColumn",
@@ -204,7 +205,7 @@ const CommandCase tables[] = {
                 {"-", "--set=需求车速=60"},
                 "note\nx\n",
                 "note,需求车速," + chineseResults +
-                    "\nx,60,,,,TypeMismatch,EmptyField,变速器速比\n",
+                    "\nx,60,,,,TypeMismatch,EmptyField,变速器速比,\n",
                 givesOnly({"requiredVelocity"}, "motor rpm", "1 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"SweepMultipliesEachRow",
@@ -222,13 +223,16 @@ const CommandCase tables[] = {
                 "grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,"
                 "motorMaxTorque,requiredGrade," +
                     results +
-                    "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
-                    "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
-                    "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass"
-                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass\n",
+                    "\n1,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass,"
+                    "\n0,8,0.3,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass,gearRatio 0 is "
+                    "less than 0.2"
+                    "\n1,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass,"
+                    "\n0,8,0.4,0,,,,,,,,,0,,,TypeMismatch,EmptyField,grossMass,gearRatio 0 is "
+                    "less than 0.2\n",
                 givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity"},
                           "power demand") +
-                    "evdrive-batch: 4 rows, 4 failed: 4 TypeMismatch; the first in row 1\n"}};
+                    "evdrive-batch: 4 rows, 4 failed: 4 TypeMismatch; the first in row 1; 2 rows "
+                    "with notes on their figures\n"}};
 
 // Sheets as engineers keep them: a title above the header, numbers as a
 // spreadsheet displays them, their own words for the inputs.
@@ -242,7 +246,7 @@ const CommandCase sheets[] = {
                 {},
                 "2024车型参数表,,\n变速器速比,驱动桥速比,轮胎滚动半径 (m)\n1,8,0.3\n",
                 "2024车型参数表,,\n变速器速比,驱动桥速比,轮胎滚动半径 (m)," + chineseResults +
-                    "\n1,8,0.3,,,,TypeMismatch,EmptyField,需求车速\n",
+                    "\n1,8,0.3,,,,TypeMismatch,EmptyField,需求车速,\n",
                 givesOnly({"gearRatio", "finalDriveRatio", "tireRadius"}) +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 3\n"},
     CommandCase{"HeaderRowGiven",
@@ -267,7 +271,7 @@ const CommandCase sheets[] = {
         {},
         stageA + "\n60;1;8;0.3;1,500\n",
         stageA + ";" + semicolonResults +
-            "\n60;1;8;0.3;1,500;4244.03183023873;;;TypeMismatch;NotANumber;grossMass\n",
+            "\n60;1;8;0.3;1,500;4244.03183023873;;;TypeMismatch;NotANumber;grossMass;\n",
         givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity", "grossMass"},
                   "power demand") +
             "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2; fields "
@@ -278,7 +282,7 @@ const CommandCase sheets[] = {
         {"--decimal-comma", "-"},
         stageA + "\n60;1;8;0,3;1.500\n",
         stageA + ";" + semicolonResults +
-            "\n60;1;8;0,3;1.500;4244,03183023873;;;TypeMismatch;NotANumber;grossMass\n",
+            "\n60;1;8;0,3;1.500;4244,03183023873;;;TypeMismatch;NotANumber;grossMass;\n",
         givesOnly({"gearRatio", "finalDriveRatio", "tireRadius", "requiredVelocity", "grossMass"},
                   "power demand") +
             "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2; fields "
@@ -288,18 +292,24 @@ const CommandCase sheets[] = {
                 {},
                 "车型,主减速比,变速器速比,整备质量\nA,8,1,1200\n",
                 "车型,主减速比,变速器速比,整备质量," + chineseResults +
-                    "\nA,8,1,1200,,,,TypeMismatch,EmptyField,需求车速\n",
+                    "\nA,8,1,1200,,,,TypeMismatch,EmptyField,需求车速,\n",
                 givesOnly({"gearRatio", "finalDriveRatio"}) +
                     "evdrive-batch: column 4 '整备质量' is the curb mass; the calculation needs "
-                    "grossMass (满载总质量), the gross mass at full load\n"
+                    "grossMass (满载总质量)\n"
                     "evdrive-batch: the table's own columns: 1 '车型', 4 '整备质量'\n"
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"ResultsOfAnEarlierRunComputedAgainInTheirPlace",
                 {},
-                "gearRatio,motorRpm,field,note\n1,old,old,x\n",
-                "gearRatio,motorRpm,field,note,power,grade,error,cause\n1,,requiredVelocity,x,,,"
-                "TypeMismatch,EmptyField\n",
-                givesOnly({"gearRatio"}, "motor rpm", "4 'note'") +
+                "gearRatio,motorRpm,power,grade,own,error,field,note\n1,9,9,9,x,old,old,old\n",
+                "gearRatio,motorRpm,power,grade,own,error,field,note,cause\n1,,,,x,TypeMismatch,"
+                "requiredVelocity,,EmptyField\n",
+                givesOnly({"gearRatio"}, "motor rpm", "5 'own'") +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
+    CommandCase{"ColumnsNamedAsResultsAloneAreTheTablesOwn",
+                {},
+                "gearRatio,power,note\n1,55 kW,x\n",
+                "gearRatio,power,note," + results + "\n1,55 kW,x" + noVelocity + "\n",
+                givesOnly({"gearRatio"}, "motor rpm", "2 'power', 3 'note'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"}};
 
 INSTANTIATE_TEST_SUITE_P(Sheets, BatchCommand,

@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                    didYouMean + "bodyHeight (车身高度)?"},
         HeaderCell{"KeyInBrackets", "[gearRatio]", Kind::NearInput, "gearRatio",
                    didYouMean + "gearRatio (变速器速比)?"},
-        HeaderCell{"Note", "note", Kind::Other}, HeaderCell{"ChineseNote", "车型", Kind::Other},
+        HeaderCell{"ChineseNote", "车型", Kind::Other},
+        HeaderCell{"NoteOfAnEarlierRun", "note", Kind::Result, "note"},
         HeaderCell{"ResultOfAnEarlierRun", "motorRpm", Kind::Result, "motorRpm"},
         HeaderCell{"ChineseResultOfAnEarlierRunWithUnit", "需求车速功率需求 (kW)", Kind::Result,
                    "power"},
@@ -137,7 +138,7 @@ TEST(HeaderMistakes, StopTheRunUnlessTheColumnIsKept) {
     const CommandRun kept =
         runBatch({"--keep-column", "finalDriveRaito", "--set", "gearRatio=1", "-"}, table);
     EXPECT_EQ(kept.out.substr(0, kept.out.find('\n')),
-              "vehicle,finalDriveRaito,gearRatio,motorRpm,power,grade,error,cause,field");
+              "vehicle,finalDriveRaito,gearRatio,motorRpm,power,grade,error,cause,field,note");
     EXPECT_EQ(kept.status, 0);
 }
 

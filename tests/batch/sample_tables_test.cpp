@@ -122,7 +122,7 @@ TEST(SampleTables, DecimalCommasWithoutTheOptionAreSaidToBeNoNumbers) {
     EXPECT_EQ(run.err, "evdrive-batch: 5 rows, 5 failed: 5 TypeMismatch; the first on line 2; "
                        "fields with a comma are no numbers here: for decimal commas, give "
                        "--decimal-comma\n");
-    EXPECT_NE(run.out.find(";;;;TypeMismatch;NotANumber;finalDriveRatio\n"), std::string::npos);
+    EXPECT_NE(run.out.find(";;;;TypeMismatch;NotANumber;finalDriveRatio;\n"), std::string::npos);
 }
 
 // Its masses as the sheet displays them, "1,500", are no numbers without the

@@ -6,14 +6,39 @@
 
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace evdrive::batch {
+
+bool writeText(std::FILE* stream, std::string_view text) {
+#ifdef _WIN32
+    // A console shows UTF-16 as it is, whatever its code page; a file or a
+    // pipe gets the UTF-8 bytes.
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        std::fflush(stream);
+        std::wstring units(text.size(), L'\0');
+        const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(),
+                                             static_cast<int>(text.size()), units.data(),
+                                             static_cast<int>(units.size()));
+        DWORD written = 0;
+        return WriteConsoleW(handle, units.data(), static_cast<DWORD>(size), &written, nullptr) &&
+               written == static_cast<DWORD>(size);
+    }
+#endif
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&
+           std::fflush(stream) == 0;
+}
 
 void Report::say(std::string_view message) const {
     std::string line = "evdrive-batch: ";
     line += message;
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stream_);
-    std::fflush(stream_);
+    writeText(stream_, line);
 }
 
 int Report::fail(const Problem& problem) const {

@@ -9,6 +9,10 @@
 
 namespace evdrive::batch {
 
+// Writes text for the user to read: on Windows to a console as a console
+// shows it, elsewhere as it is. Whether all of it was written.
+bool writeText(std::FILE* stream, std::string_view text);
+
 // The one way evdrive-batch speaks to its user: a line on standard error,
 // after the program's name.
 class Report {

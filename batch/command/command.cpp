@@ -35,8 +35,7 @@ int exitWith(ExitStatus status) {
 }
 
 int print(const Streams& streams, const Report& report, std::string_view text) {
-    if (std::fwrite(text.data(), 1, text.size(), streams.out) != text.size() ||
-        std::fflush(streams.out) != 0) {
+    if (!writeText(streams.out, text)) {
         return report.fail({ExitStatus::IoFailure, std::string(tr("standard output")),
                             std::string(errorText(errno))});
     }

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/command/interruption.h"
 
+#include "batch/report.h"
 #include "batch/translation.h"
 
 #include <algorithm>
 #include <cstring>
 
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
 #else
 #include <csignal>
@@ -23,7 +23,8 @@ struct Stop {
     char temporary[4096];
     char before[1024]; // the message up to the place
     char after[1024];  // and after it, with the line end
-    bool withPlace;
+        bool withPlace;
+    std::FILE* stream;
     int descriptor;
     std::atomic<std::size_t> progress;
 };
@@ -61,9 +62,7 @@ void sayWhereItStopped() {
     }
     append(stop.after);
 #ifdef _WIN32
-    DWORD written = 0;
-    WriteFile(reinterpret_cast<HANDLE>(_get_osfhandle(stop.descriptor)), line,
-              static_cast<DWORD>(size), &written, nullptr);
+    writeText(stop.stream, {line, size});
 #else
     [[maybe_unused]] const auto written = write(stop.descriptor, line, size);
 #endif
@@ -121,8 +120,8 @@ Interruption::Interruption(std::FILE* messages, const std::string& temporaryPath
     copy(stop.after, sizeof stop.after,
          (stop.withPlace ? message.substr(place + 2) : std::string()) + "\n");
     stop.progress = 0;
+stop.stream = messages;
 #ifdef _WIN32
-    stop.descriptor = _fileno(messages);
     SetConsoleCtrlHandler(stopped, TRUE);
 #else
     stop.descriptor = fileno(messages);

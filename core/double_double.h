@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 evdrive developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <cfloat>
+
+// The exact products and sums below hold only where every operation is one
+// IEEE double operation rounded to nearest: no x87 registers of 64-bit
+// precision, no reassociation. The build also compiles these sources with
+// -ffp-contract=off (core/CMakeLists.txt): a fused multiply-add in Veltkamp's
+// splitting would break it.
+#if defined(__FAST_MATH__)
+#error "double-double arithmetic needs IEEE semantics: build without -ffast-math"
+#endif
+#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
+#error "double-double arithmetic needs each operation rounded to double (SSE2, not x87)"
+#endif
+
+namespace evdrive::dd {
+
+// The unevaluated sum hi + lo, with |lo| ≤ ulp(hi)/2 after every operation
+// below: about 106 bits. Relative errors quoted are for operands and results
+// far from underflow and overflow (magnitudes between 2^-900 and 2^900).
+struct DoubleDouble {
+    double hi;
+    double lo;
+};
+
+// a + b exactly, where a == 0 or |a| ≥ |b| (Dekker).
+inline DoubleDouble fastTwoSum(double a, double b) {
+    const double s = a + b;
+    return {s, b - (s - a)};
+}
+
+// a + b exactly, whatever their magnitudes (Knuth).
+inline DoubleDouble twoSum(double a, double b) {
+    const double s = a + b;
+    const double bPart = s - a;
+    return {s, (a - (s - bPart)) + (b - bPart)};
+}
+
+// a = hi + lo with at most 26 significant bits in each (Veltkamp), so that
+// any product of two halves is exact.
+inline DoubleDouble split(double a) {
+    constexpr double splitter = 134217729.0; // 2^27 + 1
+    const double scaled = splitter * a;
+    const double hi = scaled - (scaled - a);
+    return {hi, a - hi};
+}
+
+// a · b exactly (Dekker): without a fused multiply-add, so the same bits on
+// every processor.
+inline DoubleDouble twoProduct(double a, double b) {
+    const double p = a * b;
+    const DoubleDouble x = split(a);
+    const DoubleDouble y = split(b);
+    const double error = ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo;
+    return {p, error};
+}
+
+// Relative error below 2^-104 unless a and b nearly cancel.
+inline DoubleDouble operator+(DoubleDouble a, DoubleDouble b) {
+    DoubleDouble s = twoSum(a.hi, b.hi);
+    s.lo += a.lo + b.lo;
+    return fastTwoSum(s.hi, s.lo);
+}
+
+inline DoubleDouble operator-(DoubleDouble a) {
+    return {-a.hi, -a.lo};
+}
+
+inline DoubleDouble operator-(DoubleDouble a, DoubleDouble b) {
+    return a + -b;
+}
+
+// Relative error below 2^-102.
+inline DoubleDouble operator*(DoubleDouble a, DoubleDouble b) {
+    DoubleDouble p = twoProduct(a.hi, b.hi);
+    p.lo += a.hi * b.lo + a.lo * b.hi;
+    return fastTwoSum(p.hi, p.lo);
+}
+
+// Relative error below 2^-102.
+inline DoubleDouble operator*(DoubleDouble a, double b) {
+    DoubleDouble p = twoProduct(a.hi, b);
+    p.lo += a.lo * b;
+    return fastTwoSum(p.hi, p.lo);
+}
+
+// Relative error below 2^-100: the remainder of the first quotient is exact
+// to 2^-104 and divided once more.
+inline DoubleDouble operator/(DoubleDouble a, DoubleDouble b) {
+    const double q1 = a.hi / b.hi;
+    const DoubleDouble remainder = a - b * q1;
+    const double q2 = remainder.hi / b.hi;
+    return fastTwoSum(q1, q2);
+}
+
+// 1 / a, relative error below 2^-104: 1 − q·a is exact.
+inline DoubleDouble reciprocal(double a) {
+    const double q = 1 / a;
+    const DoubleDouble p = twoProduct(q, a);
+    const double remainder = (1 - p.hi) - p.lo;
+    return fastTwoSum(q, remainder * q);
+}
+
+} // namespace evdrive::dd

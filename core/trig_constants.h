@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Generated with GNU MPFR by `evdrive_trig_reference constants`
-// (tests/core/trig_reference.cpp); trig_mpfr_test checks them.
+// (tests/core/trig_reference.cpp); core.trig_constants_are_generated checks
+// them.
 
 #pragma once
 

@@ -81,28 +81,15 @@ inline DoubleDouble operator*(DoubleDouble a, DoubleDouble b) {
     return fastTwoSum(p.hi, p.lo);
 }
 
-// Relative error below 2^-102.
-inline DoubleDouble operator*(DoubleDouble a, double b) {
-    DoubleDouble p = twoProduct(a.hi, b);
-    p.lo += a.lo * b;
-    return fastTwoSum(p.hi, p.lo);
-}
-
-// Relative error below 2^-100: the remainder of the first quotient is exact
-// to 2^-104 and divided once more.
+// Relative error below 2^-102 where the operands' lo parts are normalised:
+// a.hi − q1·b.hi is exact (Sterbenz), and the remainder is divided once more
+// by multiplication with the reciprocal.
 inline DoubleDouble operator/(DoubleDouble a, DoubleDouble b) {
-    const double q1 = a.hi / b.hi;
-    const DoubleDouble remainder = a - b * q1;
-    const double q2 = remainder.hi / b.hi;
-    return fastTwoSum(q1, q2);
-}
-
-// 1 / a, relative error below 2^-104: 1 − q·a is exact.
-inline DoubleDouble reciprocal(double a) {
-    const double q = 1 / a;
-    const DoubleDouble p = twoProduct(q, a);
-    const double remainder = (1 - p.hi) - p.lo;
-    return fastTwoSum(q, remainder * q);
+    const double inverse = 1 / b.hi;
+    const double q1 = a.hi * inverse;
+    const DoubleDouble p = twoProduct(q1, b.hi);
+    const double remainder = (((a.hi - p.hi) - p.lo) + a.lo) - q1 * b.lo;
+    return fastTwoSum(q1, remainder * inverse);
 }
 
 } // namespace evdrive::dd

@@ -84,12 +84,6 @@ void printConstants() {
     }
     std::printf("};\n\n");
 
-    Real third(wide);
-    mpfr_set_ui(third, 1, MPFR_RNDN);
-    mpfr_div_ui(third, third, 3, MPFR_RNDN);
-    std::printf("inline constexpr dd::DoubleDouble oneThird = %s;\n\n",
-                doubleDoubleText(third).c_str());
-
     Real value(wide);
     std::printf("// atan(i/64), i = 0 … 64.\n"
                 "inline constexpr std::array<dd::DoubleDouble, 65> atanOfSixtyFourths = {{\n");
@@ -97,6 +91,18 @@ void printConstants() {
         mpfr_set_ui(value, i, MPFR_RNDN);
         mpfr_div_2ui(value, value, 6, MPFR_RNDN);
         mpfr_atan(value, value, MPFR_RNDN);
+        std::printf("    %s,\n", doubleDoubleText(value).c_str());
+    }
+    std::printf("}};\n\n");
+
+    std::printf("// π/2 − atan(i/64), i = 0 … 64.\n"
+                "inline constexpr std::array<dd::DoubleDouble, 65> atanComplementOfSixtyFourths = "
+                "{{\n");
+    for (int i = 0; i <= 64; ++i) {
+        mpfr_set_ui(value, i, MPFR_RNDN);
+        mpfr_div_2ui(value, value, 6, MPFR_RNDN);
+        mpfr_atan(value, value, MPFR_RNDN);
+        mpfr_sub(value, halfPi, value, MPFR_RNDN);
         std::printf("    %s,\n", doubleDoubleText(value).c_str());
     }
     std::printf("}};\n\n");

@@ -7,14 +7,22 @@
 
 // The exact products and sums below hold only where every operation is one
 // IEEE double operation rounded to nearest: no x87 registers of 64-bit
-// precision, no reassociation. The build also compiles these sources with
-// -ffp-contract=off (core/CMakeLists.txt): a fused multiply-add in Veltkamp's
-// splitting would break it.
-#if defined(__FAST_MATH__)
-#error "double-double arithmetic needs IEEE semantics: build without -ffast-math"
+// precision, no reassociation, no multiply-add fused by the compiler (which
+// would break Veltkamp's splitting). GCC has no way to say or to see in the
+// source whether it contracts: the build gives it -ffp-contract=off for the
+// files that include this (core/CMakeLists.txt), and trig_mpfr_test checks
+// that the product is exact.
+#if defined(__FAST_MATH__) || defined(_M_FP_FAST)
+#error "double-double arithmetic needs IEEE semantics: build without -ffast-math or /fp:fast"
+#endif
+#if defined(_M_FP_CONTRACT)
+#error "double-double arithmetic needs unfused operations: build without /fp:contract"
 #endif
 #if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
 #error "double-double arithmetic needs each operation rounded to double (SSE2, not x87)"
+#endif
+#if defined(__clang__)
+#pragma clang fp contract(off)
 #endif
 
 namespace evdrive::dd {

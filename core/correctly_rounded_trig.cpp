@@ -63,48 +63,46 @@ std::optional<double> tanWithoutEvaluation(double x) {
     return std::nullopt;
 }
 
-// z/3 for z = z.hi + z.lo, within 2^-104: with q the product by the double
-// nearest to 1/3, z.hi − 2q and then z.hi − 3q are exact (Sterbenz).
-DoubleDouble third(DoubleDouble z) {
+// Both ways are computed and one is chosen, without a branch to mispredict.
+DoubleDouble select(bool first, DoubleDouble a, DoubleDouble b) {
+    return {first ? a.hi : b.hi, first ? a.lo : b.lo};
+}
+
+// x + s·x³/3 + x⁵·higherTerms(x²) for |x| ≤ 2^-7 and s = ±1, the series of
+// atan and tan: x³/3 in double-double within 2^-103 of itself, so within
+// 2^-117·|x|; the rest, below 2^-30·|x|, in double within 6·2^-53 of itself,
+// 2^-80.4·|x|. The products start from x.hi alone, so that they run beside
+// the division that gives x.lo, which may reach 2^-50·|x.hi| unnormalised,
+// and x.lo is added in where it counts. With z = x², z/3 comes from the product q by
+// the double nearest to 1/3: z.hi − 2q and then z.hi − 3q are exact
+// (Sterbenz).
+template <int sign, class HigherTerms>
+DoubleDouble oddSeries(DoubleDouble x, HigherTerms higherTerms) {
+    DoubleDouble z = dd::twoProduct(x.hi, x.hi);
+    DoubleDouble cube = dd::twoProduct(x.hi, z.hi);
+    z.lo += 2 * x.hi * x.lo;
+    cube.lo += x.hi * z.lo + x.lo * z.hi;
     constexpr double nearThird = 1.0 / 3;
-    const double q = z.hi * nearThird;
-    const double remainder = (z.hi - 2 * q) - q;
-    return {q, (remainder + z.lo) * nearThird};
-}
-
-// x², within 2^-104.
-DoubleDouble square(DoubleDouble x) {
-    DoubleDouble s = dd::twoProduct(x.hi, x.hi);
-    s.lo += 2 * x.hi * x.lo;
-    return s;
-}
-
-// x·(1 + q) for |q| < 2^-15, within 2^-104 of x.
-DoubleDouble timesOnePlus(DoubleDouble x, DoubleDouble q) {
-    DoubleDouble xq = dd::twoProduct(x.hi, q.hi);
-    xq.lo += x.hi * q.lo + x.lo * q.hi;
-    DoubleDouble sum = dd::fastTwoSum(x.hi, xq.hi);
-    sum.lo += x.lo + xq.lo;
+    const double q = cube.hi * nearThird;
+    const double remainder = (cube.hi - 2 * q) - q;
+    const double cubeThirdLo = (remainder + cube.lo) * nearThird;
+    DoubleDouble sum = dd::fastTwoSum(x.hi, sign * q);
+    const double fifth = (cube.hi + cube.lo) * (z.hi + z.lo);
+    sum.lo += x.lo + sign * cubeThirdLo + fifth * higherTerms(z.hi);
     return sum;
 }
 
 // atan a for 2^-27 ≤ a ≤ 2^60. With u = a, or 1/a above 1 where
 // atan a = π/2 − atan(1/a), and c the multiple of 1/64 nearest to u,
 // atan u = atan c + atan v for v = (u − c)/(1 + u·c), |v| ≤ 2^-7, and
-// atan v = v·(1 + q), q = −z/3 + z²/5 − … for z = v². Errors relative to the
-// result, which is at least |v|: v within 2^-101 (u − c and 1 − c·a exact,
-// the rest in double-double); z/3 within 2^-104 of q, the terms from z² on,
-// below 2^-14.3·|q| and summed in double, within 6·2^-53 of that, 2^-65·|q|,
-// and |q| < 2^-15.6, so v·q within 2^-80.6·|v|; the first term left out,
-// z⁶/13, below 2^-87·|v|; the table within 2^-106. In all, below 2^-80.
-// Both ways are computed and one is chosen, without a branch to mispredict.
-DoubleDouble select(bool first, DoubleDouble a, DoubleDouble b) {
-    return {first ? a.hi : b.hi, first ? a.lo : b.lo};
-}
-
+// atan v = v − v³/3 + v⁵/5 − … . Errors relative to the result, which is at
+// least |v|: v within 2^-101 (u − c and 1 − c·a exact, the rest in
+// double-double); the series within 2^-80.4 (oddSeries); the first term left
+// out, v¹³/13, below 2^-87; the table and the sums within 2^-104. In all,
+// below 2^-80.
 DoubleDouble atanDoubleDouble(double a) {
     const bool reflected = a > 1;
-    const int i = static_cast<int>((reflected ? 1 / a : a) * 64 + 0.5);
+    const int i = static_cast<int>((reflected ? 64 / a : a * 64) + 0.5);
     const double c = i * 0x1p-6;
     const DoubleDouble ca = dd::twoProduct(c, a);
     // Above 1, v = (1 − c·a)/(a + c): 1 − ca.hi is exact, ca.hi lying within
@@ -115,13 +113,9 @@ DoubleDouble atanDoubleDouble(double a) {
     const DoubleDouble numerator =
         select(reflected, dd::twoSum(1 - ca.hi, -ca.lo), DoubleDouble{a - c, 0});
     const DoubleDouble denominator = select(reflected, dd::twoSum(a, c), onePlusCa);
-    const DoubleDouble v = numerator / denominator;
-    const DoubleDouble z = square(v);
-    const DoubleDouble zThird = third(z);
-    const double higherTerms =
-        z.hi * z.hi * (1.0 / 5 - z.hi * (1.0 / 7 - z.hi * (1.0 / 9 - z.hi * (1.0 / 11))));
-    const DoubleDouble q = dd::fastTwoSum(-zThird.hi, higherTerms - zThird.lo);
-    const DoubleDouble atanV = timesOnePlus(v, q);
+    const DoubleDouble atanV = oddSeries<-1>(numerator / denominator, [](double z) {
+        return 1.0 / 5 - z * (1.0 / 7 - z * (1.0 / 9 - z * (1.0 / 11)));
+    });
     return select(reflected, atanComplementOfSixtyFourths[i], atanOfSixtyFourths[i]) +
            select(reflected, -atanV, atanV);
 }
@@ -129,12 +123,10 @@ DoubleDouble atanDoubleDouble(double a) {
 // tan a for 2^-27 ≤ a ≤ 2.35, below 3π/4: the nearest multiple of π/2 is 0
 // or π/2, and tan a = tan r or −1/tan r for r = a − π/2 (|r| ≥ 2^-54 for a
 // double). With c the multiple of 1/64 nearest to r and d = r − c,
-// tan r = (tan c + tan d)/(1 − tan c·tan d), and tan d = d·(1 + q) for
-// q = z/3 + 2z²/15 + … , z = d². Errors relative to the result: r within
-// 2^-106; z/3 within 2^-104 of q, the terms from z² on, below 2^-15.3·|q|
-// and summed in double, within 6·2^-53 of that, 2^-66·|q|, and |q| < 2^-15.5,
-// so d·q within 2^-81.5·|d|; the first term left out below 2^-92·|d|; the
-// sum, product and quotient in double-double within 2^-100. The result,
+// tan r = (tan c + tan d)/(1 − tan c·tan d), and tan d = d + d³/3 + 2d⁵/15
+// + … . Errors relative to the result: r within 2^-106; the series within
+// 2^-80.4·|d| (oddSeries); the first term left out below 2^-92·|d|; the sum,
+// product and quotient in double-double within 2^-100. The result,
 // tan c + tan d over a denominator within 1 ± 2^-6.9, is at least 0.99·|d|.
 // In all, below 2^-80.
 constexpr double fastTanLimit = 2.35;
@@ -147,14 +139,9 @@ DoubleDouble tanDoubleDouble(double a) {
     const DoubleDouble r = select(cotangent, reduced, DoubleDouble{a, 0});
     const int i = static_cast<int>(std::fabs(r.hi) * 64 + 0.5);
     const double c = std::copysign(i * 0x1p-6, r.hi);
-    const DoubleDouble d = dd::twoSum(r.hi - c, r.lo);
-    const DoubleDouble z = square(d);
-    const DoubleDouble zThird = third(z);
-    const double higherTerms =
-        z.hi * z.hi *
-        (2.0 / 15 + z.hi * (17.0 / 315 + z.hi * (62.0 / 2835 + z.hi * (1382.0 / 155925))));
-    const DoubleDouble q = dd::fastTwoSum(zThird.hi, zThird.lo + higherTerms);
-    const DoubleDouble tanD = timesOnePlus(d, q);
+    const DoubleDouble tanD = oddSeries<1>(dd::twoSum(r.hi - c, r.lo), [](double z) {
+        return 2.0 / 15 + z * (17.0 / 315 + z * (62.0 / 2835 + z * (1382.0 / 155925)));
+    });
     const DoubleDouble tanC = select(r.hi < 0, -tanOfSixtyFourths[i], tanOfSixtyFourths[i]);
     const DoubleDouble numerator = tanC + tanD;
     const DoubleDouble denominator = DoubleDouble{1, 0} - tanC * tanD;

@@ -28,7 +28,7 @@
 namespace evdrive::dd {
 
 // The unevaluated sum hi + lo, with |lo| ≤ ulp(hi)/2 after every operation
-// below: about 106 bits. Relative errors quoted are for operands and results
+// below but the quotient: about 106 bits. Relative errors quoted are for operands and results
 // far from underflow and overflow (magnitudes between 2^-900 and 2^900).
 struct DoubleDouble {
     double hi;
@@ -89,15 +89,15 @@ inline DoubleDouble operator*(DoubleDouble a, DoubleDouble b) {
     return fastTwoSum(p.hi, p.lo);
 }
 
-// Relative error below 2^-102 where the operands' lo parts are normalised:
-// a.hi − q1·b.hi is exact (Sterbenz), and the remainder is divided once more
-// by multiplication with the reciprocal.
+// Relative error below 2^-102: a.hi − q1·b.hi is exact (Sterbenz), and the
+// remainder is divided once more by multiplication with the reciprocal. Left
+// unnormalised, |lo| < 2^-50·|hi|, so that what follows may start from hi.
 inline DoubleDouble operator/(DoubleDouble a, DoubleDouble b) {
     const double inverse = 1 / b.hi;
     const double q1 = a.hi * inverse;
     const DoubleDouble p = twoProduct(q1, b.hi);
     const double remainder = (((a.hi - p.hi) - p.lo) + a.lo) - q1 * b.lo;
-    return fastTwoSum(q1, remainder * inverse);
+    return {q1, remainder * inverse};
 }
 
 } // namespace evdrive::dd

@@ -8,10 +8,12 @@
 // The exact products and sums below hold only where every operation is one
 // IEEE double operation rounded to nearest: no x87 registers of 64-bit
 // precision, no reassociation, no multiply-add fused by the compiler (which
-// would break Veltkamp's splitting). GCC has no way to say or to see in the
-// source whether it contracts: the build gives it -ffp-contract=off for the
-// files that include this (core/CMakeLists.txt), and trig_mpfr_test checks
-// that the product is exact.
+// would break Veltkamp's splitting; GCC fuses by default where the processor
+// has FMA, even in ISO C++ mode). GCC has no way to say or to see in the
+// source whether it contracts: the build gives the file that includes this
+// -ffp-contract=off as its last option (core/CMakeLists.txt), and a third of
+// the hard cases of the core's tests come out wrong where it contracts
+// anyway.
 #if defined(__FAST_MATH__) || defined(_M_FP_FAST)
 #error "double-double arithmetic needs IEEE semantics: build without -ffast-math or /fp:fast"
 #endif

@@ -51,7 +51,7 @@ wine "$windows" <"$work/vehicles.csv" >"$work/windows.csv" 2>"$work/windows.err"
 if ! cmp -s "$work/linux.csv" "$work/windows.csv"; then
     echo "same_output_test: evdrive-batch on Linux and on Windows differ for $rows vehicles;" \
         "the first differing rows (Linux <, Windows >):" >&2
-    diff "$work/linux.csv" "$work/windows.csv" | head -n 20 >&2
+    diff "$work/linux.csv" "$work/windows.csv" | head -n 20 >&2 || true
     exit 1
 fi
 grades=$(awk -F, 'NR > 1 && $16 != "" { ++n } END { print n + 0 }' "$work/linux.csv")

@@ -68,6 +68,14 @@ DoubleDouble select(bool first, DoubleDouble a, DoubleDouble b) {
     return {first ? a.hi : b.hi, first ? a.lo : b.lo};
 }
 
+// large + small where |large.hi| ≥ |small.hi| or large is 0: one operation
+// shorter than a sum of any two.
+DoubleDouble sumWithSmaller(DoubleDouble large, DoubleDouble small) {
+    DoubleDouble sum = dd::fastTwoSum(large.hi, small.hi);
+    sum.lo += large.lo + small.lo;
+    return dd::fastTwoSum(sum.hi, sum.lo);
+}
+
 // x + s·x³/3 + x⁵·higherTerms(x²) for |x| ≤ 2^-7 and s = ±1, the series of
 // atan and tan: x³/3 in double-double within 2^-103 of itself, so within
 // 2^-117·|x|; the rest, below 2^-30·|x|, in double within 6·2^-53 of itself,
@@ -116,8 +124,9 @@ DoubleDouble atanDoubleDouble(double a) {
     const DoubleDouble atanV = oddSeries<-1>(numerator / denominator, [](double z) {
         return 1.0 / 5 - z * (1.0 / 7 - z * (1.0 / 9 - z * (1.0 / 11)));
     });
-    return select(reflected, atanComplementOfSixtyFourths[i], atanOfSixtyFourths[i]) +
-           select(reflected, -atanV, atanV);
+    // atan c is 0 or at least twice |atan v|.
+    return sumWithSmaller(select(reflected, atanComplementOfSixtyFourths[i], atanOfSixtyFourths[i]),
+                          select(reflected, -atanV, atanV));
 }
 
 // tan a for 2^-27 ≤ a ≤ 2.35, below 3π/4: the nearest multiple of π/2 is 0
@@ -143,8 +152,11 @@ DoubleDouble tanDoubleDouble(double a) {
         return 2.0 / 15 + z * (17.0 / 315 + z * (62.0 / 2835 + z * (1382.0 / 155925)));
     });
     const DoubleDouble tanC = select(r.hi < 0, -tanOfSixtyFourths[i], tanOfSixtyFourths[i]);
-    const DoubleDouble numerator = tanC + tanD;
-    const DoubleDouble denominator = DoubleDouble{1, 0} - tanC * tanD;
+    // tan c is 0 or at least twice |tan d|, and |tan c·tan d| < 2^-6.9.
+    const DoubleDouble numerator = sumWithSmaller(tanC, tanD);
+    const DoubleDouble product = tanC * tanD;
+    DoubleDouble denominator = dd::fastTwoSum(1, -product.hi);
+    denominator.lo -= product.lo;
     return select(cotangent, -denominator, numerator) / select(cotangent, numerator, denominator);
 }
 

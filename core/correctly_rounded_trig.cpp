@@ -162,9 +162,9 @@ DoubleDouble tanDoubleDouble(double a) {
 
 // The accurate evaluations, in WideFixed. Each operation truncates within
 // 2^-288; a few hundred of them keep the result within 2^-270 absolutely, so
-// within 2^-240 relatively (atan: results above 2^-27; tan: the reduced
+// within 2^-200 relatively (atan: results above 2^-27; tan: the reduced
 // argument above 2^-62, the least distance of a double from a multiple of
-// π/2). The hardest doubles known for these functions lie some 2^-120
+// π/2). The hardest doubles found for such functions lie around 2^-120
 // relatively from a rounding boundary: far more than enough.
 
 constexpr WideFixed one{WideFixed::Words{1, 0, 0, 0, 0, 0, 0, 0, 0, 0}};

@@ -1,15 +1,19 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/correctly_rounded_trig.h"
 #include "core/drivetrain_catalogue.h"
 #include "core/number_text.h"
 #include "core/tire_radius.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -26,6 +30,66 @@ void computeDrivetrainWorkedRun(benchmark::State& state) {
     }
 }
 BENCHMARK(computeDrivetrainWorkedRun);
+
+// Arguments of the grade's arctangent: tangents of slopes, |y| from 10^-3 to 10.
+std::vector<double> gradeArguments(std::size_t count) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(std::log(1e-3), std::log(10.0));
+    std::vector<double> arguments(count);
+    for (double& y : arguments) {
+        y = std::exp(exponent(random));
+    }
+    return arguments;
+}
+
+// The grade's tan(atan(y)), correctly rounded and by the C library.
+template <auto atanOf, auto tanOf>
+void gradeFunctions(benchmark::State& state) {
+    const std::vector<double> arguments = gradeArguments(4096);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tanOf(atanOf(arguments[next])));
+        next = (next + 1) % arguments.size();
+    }
+}
+BENCHMARK(gradeFunctions<correctlyRoundedAtan, correctlyRoundedTan>)
+    ->Name("gradeAtanTan/correctlyRounded");
+BENCHMARK(
+    gradeFunctions<[](double x) { return std::atan(x); }, [](double x) { return std::tan(x); }>)
+    ->Name("gradeAtanTan/cLibrary");
+
+// What an argument costs that the double-double evaluation leaves open.
+template <auto accurate>
+void accurateStage(benchmark::State& state) {
+    const std::vector<double> arguments = gradeArguments(4096);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(accurate(arguments[next]));
+        next = (next + 1) % arguments.size();
+    }
+}
+BENCHMARK(accurateStage<trig_stages::accurateAtan>)->Name("accurateStage/atan");
+BENCHMARK(accurateStage<[](double y) { return trig_stages::accurateTan(std::atan(y)); }>)
+    ->Name("accurateStage/tan");
+
+// How often it does so: one iteration is a million grade arguments, and the
+// counters say how many of their arctangents and tangents went to the
+// accurate evaluation.
+void accurateStageRate(benchmark::State& state) {
+    const std::vector<double> arguments = gradeArguments(1'000'000);
+    for (auto _ : state) {
+        int atanDeclined = 0;
+        int tanDeclined = 0;
+        for (const double y : arguments) {
+            const double angle = correctlyRoundedAtan(y);
+            atanDeclined += !trig_stages::fastAtan(y);
+            tanDeclined += !trig_stages::fastTan(angle);
+        }
+        state.counters["atanPerMillion"] = atanDeclined;
+        state.counters["tanPerMillion"] = tanDeclined;
+    }
+}
+BENCHMARK(accurateStageRate)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void computeTireRadiusCommonSize(benchmark::State& state) {
     const TireDesignation tire{"195", "70", "15"};

@@ -3,6 +3,8 @@
 
 #include "core/checked.h"
 
+#include "core/correctly_rounded_trig.h"
+
 #include <cmath>
 #include <limits>
 
@@ -24,12 +26,13 @@ bool hasFullWidthDigit(std::string_view text) {
 
 } // namespace
 
+// Correctly rounded, so the grade is the same figure on every platform.
 Checked atan(Checked x) {
-    return {std::atan(x.value_), x.inputs_};
+    return {correctlyRoundedAtan(x.value_), x.inputs_};
 }
 
 Checked tan(Checked x) {
-    return {std::tan(x.value_), x.inputs_};
+    return {correctlyRoundedTan(x.value_), x.inputs_};
 }
 
 Checked CheckedSteps::failedStep(Step kind, Checked lhs, Checked rhs, CalcError error) {

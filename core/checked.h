@@ -39,7 +39,8 @@ class Checked {
     friend Checked operator*(Checked lhs, Checked rhs) { return step(Step::Multiply, lhs, rhs); }
     friend Checked operator/(Checked lhs, Checked rhs) { return step(Step::Divide, lhs, rhs); }
 
-    // Defined for every finite argument, with a finite result.
+    // Defined for every finite argument, with a finite result; correctly
+    // rounded (core/correctly_rounded_trig.h), the same on every platform.
     friend Checked atan(Checked x);
     friend Checked tan(Checked x);
 

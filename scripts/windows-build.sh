@@ -8,7 +8,9 @@
 #   static Qt of scripts/windows-qt.sh, with GoogleTest for MinGW built once
 #   into the same cache, and the icon renderer of a native build
 #   (build-windows-host) for the build step that needs the SVG renderer;
-# - runs the core, batch and widget tests under Wine on a virtual X display;
+# - runs the core, batch and widget tests under Wine on a virtual X display,
+#   and checks that evdrive-batch.exe writes the same bytes as the Linux
+#   evdrive-batch for a generated table of 200000 vehicles;
 # - leaves in build-windows/ the zip of both programs with the licence and a
 #   README, and the installer made by NSIS;
 # - installs that into a fresh Wine prefix, uses the programs as a user would,
@@ -150,6 +152,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     exit $status
 ' windows-tests "$wine_prefix" "$build" || fail "tests failed under Wine"
 took "$step" "tests under Wine"
+
+# evdrive-batch.exe writes the very bytes of the Linux build's evdrive-batch
+# over a generated table of vehicles (tests/windows/same_output_test.sh).
+step=$(date +%s)
+cmake --build "$host_build" --target evdrive-batch >/dev/null
+WINEPREFIX="$wine_prefix" WINEDEBUG=-all "$evdrive_root/tests/windows/same_output_test.sh" \
+    "$host_build/app/batch/evdrive-batch" "$build/app/batch/evdrive-batch.exe" ||
+    fail "evdrive-batch writes other bytes on Windows than on Linux"
+took "$step" "same output on Linux and Windows"
 
 step=$(date +%s)
 installer=$(ls -t "$build"/evdrive-*-setup.exe | head -n 1)

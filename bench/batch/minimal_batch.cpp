@@ -3,6 +3,7 @@
 #include "bench/batch/minimal_batch.h"
 
 #include "core/correctly_rounded_trig.h"
+#include "core/drivetrain_catalogue.h"
 
 #include <array>
 #include <charconv>
@@ -41,13 +42,23 @@ class Run {
         : cells_(cells) {}
 
     std::optional<Failure> failure;
+    // The number each field was read as; NaN where it was not.
+    std::array<double, 12> values = nanValues();
 
     Value read(Input input) {
         if (failure) {
             return {0, 0};
         }
+        const Value value = readText(input, cells_[input]);
+        if (!failure) {
+            values[input] = value.v;
+        }
+        return value;
+    }
+
+    // A field as a number, a percentage as the fraction it is.
+    Value readText(int input, std::string_view text) {
         const std::uint32_t bit = 1u << input;
-        std::string_view text = cells_[input];
         while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
             text.remove_prefix(1);
         }
@@ -56,6 +67,21 @@ class Run {
         }
         if (text.empty()) {
             return fail("TypeMismatch", "EmptyField", bit);
+        }
+        std::string hundredths;
+        if (text.ends_with('%') && input != 11) {
+            std::string_view figure = text.substr(0, text.size() - 1);
+            while (!figure.empty() && (figure.back() == ' ' || figure.back() == '\t')) {
+                figure.remove_suffix(1);
+            }
+            const std::size_t e = figure.find_first_of("eE");
+            int exponent = 0;
+            if (e != std::string_view::npos) {
+                std::from_chars(figure.data() + e + 1 + (figure[e + 1] == '+'),
+                                figure.data() + figure.size(), exponent);
+            }
+            hundredths = std::string(figure.substr(0, e)) + "e" + std::to_string(exponent - 2);
+            text = hundredths;
         }
         std::string_view number = text.front() == '+' ? text.substr(1) : text;
         const std::string_view digits =
@@ -123,6 +149,12 @@ class Run {
         return "NotANumber";
     }
 
+    static std::array<double, 12> nanValues() {
+        std::array<double, 12> nan;
+        nan.fill(std::nan(""));
+        return nan;
+    }
+
     const std::array<std::string_view, 12>& cells_;
 };
 
@@ -171,6 +203,45 @@ void appendGeneral(std::string& out, double value) {
         out += "0.";
         out.append(static_cast<std::size_t>(-exponent - 1), '0');
         out += digits;
+    }
+}
+
+// The note of each figure outside the range of road vehicles, in English.
+void appendNotes(const std::array<std::string_view, 12>& cells, std::array<double, 12> values,
+                 std::string& out) {
+    bool first = true;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const auto& quantity = drivetrainInputs[i];
+        if (std::isnan(values[i])) {
+            Run alone(cells);
+            values[i] = alone.readText(static_cast<int>(i), cells[i]).v;
+            if (alone.failure) {
+                continue;
+            }
+        }
+        const PlausibleRange& range = *quantity.plausible;
+        const double figure = values[i];
+        if (figure >= range.low && figure <= range.high) {
+            continue;
+        }
+        const std::string unit = quantity.unit.empty() ? "" : " " + std::string(quantity.unit);
+        out += first ? "" : "; ";
+        first = false;
+        out += keys[i];
+        out += ' ';
+        appendGeneral(out, figure);
+        out += unit;
+        out += figure > range.high ? " is more than " : " is less than ";
+        appendGeneral(out, figure > range.high ? range.high : range.low);
+        out += unit;
+        const double slipped = figure * range.slipFactor;
+        if (range.slipFactor != 0 && slipped >= range.slipLow && slipped <= range.high) {
+            out += ": ";
+            out += range.slip;
+            out += " (";
+            appendGeneral(out, slipped);
+            out += ')';
+        }
     }
 }
 
@@ -255,6 +326,8 @@ void compute(const std::array<std::string_view, 12>& cells, std::string& out) {
     } else {
         out += ",,";
     }
+    out += ',';
+    appendNotes(cells, run.values, out);
 }
 
 } // namespace
@@ -306,7 +379,7 @@ bool minimalBatch(std::FILE* in, std::FILE* out) {
                         columnOf[k] = cells[c] == keys[k] ? c : columnOf[k];
                     }
                 }
-                output += ",motorRpm,power,grade,error,cause,field";
+                output += ",motorRpm,power,grade,error,cause,field,note";
             } else {
                 for (std::size_t k = 0; k < keys.size(); ++k) {
                     inputs[k] = columnOf[k] < cells.size() ? cells[columnOf[k]] : "";

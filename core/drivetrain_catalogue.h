@@ -179,8 +179,7 @@ inline constexpr std::array<InputQuantity<DrivetrainInputs>, drivetrainInputCoun
          .hint = "以 % 为单位的坡度，例如 30",
          .example = "30",
          .meaning = "required grade, for comparison",
-         .words = "需求爬坡度|爬坡度要求|爬坡要求|要求爬坡度|required gradeability",
-         .plausible = PlausibleRange{0, 100}},
+         .words = "需求爬坡度|爬坡度要求|爬坡要求|要求爬坡度|required gradeability"},
     }};
 
 // The results in the order a run fills them.

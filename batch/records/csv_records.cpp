@@ -48,10 +48,12 @@ bool CsvRecords::readPlainLine() {
     if (std::memchr(begin, '"', end - begin) || std::memchr(begin, '\r', end - begin)) {
         return false;
     }
+    // Cells are short: a loop finds their ends faster than a call to memchr.
     for (const char* cell = begin;;) {
-        const auto* stop = static_cast<const char*>(
-            std::memchr(cell, delimiter_, static_cast<std::size_t>(end - cell)));
-        stop = stop ? stop : end;
+        const char* stop = cell;
+        while (stop < end && *stop != delimiter_) {
+            ++stop;
+        }
         cells_.emplace_back(cell, static_cast<std::size_t>(stop - cell));
         if (stop == end) {
             break;

@@ -111,8 +111,8 @@ std::string hundredth(std::string_view number) {
 
 } // namespace
 
-std::string_view fieldText(std::string_view cell, std::size_t input, NumberStyle style,
-                           std::string& storage) {
+std::string_view readFieldText(std::string_view cell, std::size_t input, NumberStyle style,
+                               std::string& storage) {
     const std::string_view text = trimmed(cell);
     const bool percent = text.ends_with('%');
     if (!percent && !style.decimalComma && !style.digitGrouping) {

@@ -23,8 +23,18 @@ struct NumberStyle {
 // percentage, by moving its decimal point in the text, never by dividing, so
 // that "92%" and "0.92" are the same double. What is no number stays as it
 // is, for the calculation to say so. storage may hold the text returned.
-std::string_view fieldText(std::string_view cell, std::size_t input, NumberStyle style,
-                           std::string& storage);
+std::string_view readFieldText(std::string_view cell, std::size_t input, NumberStyle style,
+                               std::string& storage);
+
+// Inline, as most cells end in a digit and need nothing.
+inline std::string_view fieldText(std::string_view cell, std::size_t input, NumberStyle style,
+                                  std::string& storage) {
+    const char last = cell.empty() ? '0' : cell.back();
+    if (!style.decimalComma && !style.digitGrouping && last != '%' && last != ' ' && last != '\t') {
+        return cell;
+    }
+    return readFieldText(cell, input, style, storage);
+}
 
 // Whether a cell that is no number would be one with digit grouping.
 bool readsWithDigitGrouping(std::string_view cell, bool decimalComma);

@@ -7,23 +7,33 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace evdrive::batch {
+
+FigureNotes::FigureNotes(Naming naming, bool decimalComma)
+    : naming_(naming)
+    , decimalComma_(decimalComma) {
+    for (std::size_t input = 0; input < inputCount; ++input) {
+        const auto& range = drivetrainInputs[input].plausible;
+        low_[input] = range ? range->low : -std::numeric_limits<double>::infinity();
+        high_[input] = range ? range->high : std::numeric_limits<double>::infinity();
+    }
+}
 
 const std::string& FigureNotes::of(const std::array<double, inputCount>& read,
                                    const DrivetrainCells& fields) {
     notes_.clear();
     for (std::size_t input = 0; input < inputCount; ++input) {
-        const auto& range = drivetrainInputs[input].plausible;
-        if (!range) {
-            continue;
-        }
         double figure = read[input];
-        // A field the calculation stopped before, or does not read at all.
-        if (std::isnan(figure) && !fields[input].empty()) {
+        // A field the calculation stopped before, or one it does not read.
+        if (std::isnan(figure)) {
+            if (fields[input].empty() || !drivetrainInputs[input].plausible) {
+                continue;
+            }
             figure = parseStrict(fields[input]).value_or(figure);
         }
-        if (figure < range->low || figure > range->high) {
+        if (figure < low_[input] || figure > high_[input]) {
             note(input, figure);
         }
     }

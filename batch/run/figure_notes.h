@@ -17,9 +17,7 @@ namespace evdrive::batch {
 // 1：是否为百分数？应为 0.9". A note changes no figure.
 class FigureNotes {
   public:
-    FigureNotes(Naming naming, bool decimalComma)
-        : naming_(naming)
-        , decimalComma_(decimalComma) {}
+    FigureNotes(Naming naming, bool decimalComma);
 
     // The notes of a row, from the numbers its fields were read as and, for
     // fields the calculation did not read, their texts; empty for none.
@@ -32,6 +30,10 @@ class FigureNotes {
 
     Naming naming_;
     bool decimalComma_;
+    // The ranges, at hand for a test of every row: an input without one has
+    // one that takes every figure.
+    std::array<double, inputCount> low_;
+    std::array<double, inputCount> high_;
     std::string notes_;
 };
 

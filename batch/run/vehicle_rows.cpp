@@ -183,7 +183,9 @@ void VehicleRows::noteFailedField(const RunFailure& failure, RowTally& tally) co
 
 void VehicleRows::writeAdded(const AddedCell& cell, std::string& out) const {
     if (!cell.number) {
-        appendCell(out, cell.text, style_.delimiter);
+        if (!cell.text.empty()) {
+            appendCell(out, cell.text, style_.delimiter);
+        }
         return;
     }
     NumberText number;

@@ -8,6 +8,7 @@
 #include "batch/translation.h"
 
 #include <array>
+#include <cstring>
 #include <string_view>
 
 namespace evdrive::batch {
@@ -27,18 +28,56 @@ constexpr std::array<Mark, 3> byteOrderMarks = {{
     {"\xFE\xFF", utf16be},
 }};
 
-// UTF-8 as it is: checked, not converted.
-class Utf8Check : public TextCodec {
+// UTF-8 read as it is, checked on its way: bytes that are no character stop
+// the reading at their line, once the text before them is read.
+class Utf8Source : public ByteSource {
   public:
-    std::expected<std::size_t, std::size_t> convert(std::string_view input,
-                                                    std::string& output) override {
-        const std::size_t whole = wholeUtf8Length(input);
-        output.append(input.substr(0, whole));
-        if (whole < input.size() && decodeUtf8(input.substr(whole)).length != 0) {
-            return std::unexpected(whole);
+    explicit Utf8Source(ByteSource& inner)
+        : inner_(inner) {}
+
+    Outcome<std::size_t> read(std::span<char> buffer) override {
+        if (failure_) {
+            return std::unexpected(*failure_);
         }
-        return whole;
+        auto got = inner_.read(buffer);
+        if (!got) {
+            return got;
+        }
+        const std::string_view piece(buffer.data(), *got);
+        const std::size_t whole = check_.check(piece);
+        if (whole < piece.size() || (*got == 0 && check_.insideCharacter())) {
+            failure_ = invalid(whole < piece.size()
+                                   ? tr("bytes that are no character in %1 (give the table's "
+                                        "encoding with --encoding, see --help)")
+                                   : tr("a character cut off at the end in %1 (give the "
+                                        "table's encoding with --encoding, see --help)"),
+                               piece.substr(0, whole));
+            return whole > 0 ? Outcome<std::size_t>(whole) : std::unexpected(*failure_);
+        }
+        countLines(piece);
+        return got;
     }
+
+  private:
+    void countLines(std::string_view text) {
+        for (const char* at = text.data();
+             const auto* end = static_cast<const char*>(
+                 std::memchr(at, '\n', static_cast<std::size_t>(text.data() + text.size() - at)));
+             at = end + 1) {
+            ++lines_;
+        }
+    }
+
+    Problem invalid(std::string_view what, std::string_view before) {
+        countLines(before);
+        return {ExitStatus::BadInput, format(tr("line %1"), {integerText(lines_ + 1)}),
+                format(what, {utf8})};
+    }
+
+    ByteSource& inner_;
+    Utf8Check check_;
+    std::size_t lines_ = 0; // line ends given so far
+    std::optional<Problem> failure_;
 };
 
 // Lines ending in CR alone read as lines ending in LF. A line feed among them
@@ -103,14 +142,17 @@ Outcome<std::unique_ptr<TableText>> TableText::open(ByteSource& file,
         table->encoding_ = gb18030;
     }
     table->sources_.push_back(std::move(raw));
-    auto codec = sameEncoding(table->encoding_, utf8) ? std::make_unique<Utf8Check>()
-                                                      : openCodec(table->encoding_, utf8);
-    if (!codec) {
-        return problem(ExitStatus::BadInput, "--encoding " + table->encoding_,
-                       std::string(tr("no such encoding is known here")));
+    if (sameEncoding(table->encoding_, utf8)) {
+        table->sources_.push_back(std::make_unique<Utf8Source>(*table->sources_.back()));
+    } else {
+        auto codec = openCodec(table->encoding_, utf8);
+        if (!codec) {
+            return problem(ExitStatus::BadInput, "--encoding " + table->encoding_,
+                           std::string(tr("no such encoding is known here")));
+        }
+        table->sources_.push_back(std::make_unique<DecodingSource>(
+            *table->sources_.back(), std::move(codec), table->encoding_));
     }
-    table->sources_.push_back(std::make_unique<DecodingSource>(*table->sources_.back(),
-                                                               std::move(codec), table->encoding_));
     table->sources_.push_back(std::make_unique<PeekableSource>(*table->sources_.back()));
     return table;
 }

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/text/text_codec.h"
-
 #include "batch/text/utf8.h"
 
 #include <array>

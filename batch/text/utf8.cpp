@@ -94,6 +94,62 @@ std::size_t wholeUtf8Length(std::string_view text) {
     return at;
 }
 
+std::size_t Utf8Check::check(std::string_view piece) {
+    std::size_t at = 0;
+    while (at < piece.size()) {
+        if (pending_ == 0) {
+            // Tables are mostly ASCII: eight bytes at a time where they are.
+            while (at + 8 <= piece.size()) {
+                unsigned char any = 0;
+                for (std::size_t i = 0; i < 8; ++i) {
+                    any |= static_cast<unsigned char>(piece[at + i]);
+                }
+                if (any & 0x80) {
+                    break;
+                }
+                at += 8;
+            }
+            if (at == piece.size()) {
+                break;
+            }
+            const auto lead = static_cast<unsigned char>(piece[at]);
+            if (lead < 0x80) {
+                ++at;
+                continue;
+            }
+            // The second byte's range rules out overlong forms, surrogates and
+            // points beyond U+10FFFF, as decodeUtf8 does.
+            low_ = 0x80;
+            high_ = 0xBF;
+            if (lead >= 0xC2 && lead <= 0xDF) {
+                pending_ = 1;
+            } else if (lead >= 0xE0 && lead <= 0xEF) {
+                pending_ = 2;
+                low_ = lead == 0xE0 ? 0xA0 : low_;
+                high_ = lead == 0xED ? 0x9F : high_;
+            } else if (lead >= 0xF0 && lead <= 0xF4) {
+                pending_ = 3;
+                low_ = lead == 0xF0 ? 0x90 : low_;
+                high_ = lead == 0xF4 ? 0x8F : high_;
+            } else {
+                return at;
+            }
+            ++at;
+            continue;
+        }
+        const auto next = static_cast<unsigned char>(piece[at]);
+        if (next < low_ || next > high_) {
+            pending_ = 0;
+            return at;
+        }
+        low_ = 0x80;
+        high_ = 0xBF;
+        --pending_;
+        ++at;
+    }
+    return at;
+}
+
 std::u32string codePoints(std::string_view text) {
     std::u32string points;
     while (!text.empty()) {

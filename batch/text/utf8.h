@@ -29,6 +29,21 @@ void appendUtf8(std::string& text, char32_t point);
 // byte that is none, or a character cut off by the end of text.
 std::size_t wholeUtf8Length(std::string_view text);
 
+// Checks UTF-8 that comes in pieces, a piece perhaps ending inside a character.
+class Utf8Check {
+  public:
+    // How many bytes at the start of piece are characters, whole or begun:
+    // up to the first byte that is none, or all of them.
+    std::size_t check(std::string_view piece);
+    // Whether the last piece ended inside a character.
+    bool insideCharacter() const { return pending_ > 0; }
+
+  private:
+    unsigned pending_ = 0; // continuation bytes still to come
+    unsigned char low_ = 0x80;
+    unsigned char high_ = 0xBF;
+};
+
 // The code points of text; a byte that is no character stands for itself.
 std::u32string codePoints(std::string_view text);
 std::string utf8Of(std::u32string_view points);

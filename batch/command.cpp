@@ -7,6 +7,7 @@
 #include "batch/integer_text.h"
 #include "batch/options.h"
 #include "batch/table_run.h"
+#include "batch/terminal.h"
 
 #include <cerrno>
 #include <cstring>
@@ -87,6 +88,14 @@ int runCommand(std::span<const std::string_view> args, std::string_view version,
 
     const bool fromFile = options->file && *options->file != "-";
     const bool fromStandardInput = !fromFile && (options->file || options->inputs.empty());
+    // Started at a terminal, or double-clicked on Windows, the command would
+    // wait for a table that no one is going to type.
+    if (fromStandardInput && isTerminal(streams.in)) {
+        const std::string_view usage = shortUsage();
+        std::fwrite(usage.data(), 1, usage.size(), streams.err);
+        std::fflush(streams.err);
+        return exitWith(ExitStatus::BadInput);
+    }
     File opened(fromFile ? std::fopen(options->file->c_str(), "rb") : nullptr, &std::fclose);
     if (fromFile && !opened) {
         return report(streams.err, {ExitStatus::BadInput, *options->file, std::strerror(errno)});

@@ -18,8 +18,10 @@ mark; UTF-16 with its mark ("Unicode text"); or GB18030 (GBK, GB2312) when it
 is not UTF-8. Cells are separated by commas, semicolons or tabs, whichever the
 header holds most of, or as a first line "sep=;" says; lines end in LF, CRLF or
 CR. "-" stands for standard input, which is also read when neither FILE nor
---set or --sweep is given. Without FILE, --set and --sweep make the table by
-themselves: one vehicle of the --set texts, a row for each sweep value.
+--set or --sweep is given; a table is not typed in, though: standard input at a
+terminal (a console on Windows) gets a short usage and exit status 2. Without
+FILE, --set and --sweep make the table by themselves: one vehicle of the --set
+texts, a row for each sweep value.
 
 Options:
   --set NAME=TEXT            give the input NAME the field text TEXT in every
@@ -38,7 +40,7 @@ Options:
   --strict                   exit with 3 when any row's calculation failed
   --jobs N                   compute rows in N threads (default: one for each
                              processor); the output is the same
-  --help                     print this help and exit
+  --help                     print this help and exit (on Windows /? too)
   --version                  print the version and exit
 --option=VALUE is the same as --option VALUE. NAME is an input's name or
 caption below; each input can be given once.
@@ -72,12 +74,21 @@ Causes:
 
 constexpr std::string_view exitStatus = R"(
 Exit status: 0 when every row was written, failed calculations included; 1 when
-reading or writing failed; 2 for a bad argument, a FILE that does not open as a
-table, or a malformed table: a quote never closed, a row with more cells than
+reading or writing failed; 2 for a bad argument, standard input at a terminal,
+a FILE that does not open as a table, or a malformed table: a quote never closed, a row with more cells than
 the header, a header naming an input twice, mistyping one, or naming none
 without --set or --sweep, text that is not in the table's encoding; 3 with
 --strict when a calculation failed. Rows before a malformed line are written,
 none after it; a message on standard error names the line or the argument.
+)";
+
+constexpr std::string_view terminalUsage = R"(Usage: evdrive-batch [OPTION]... FILE
+       evdrive-batch [OPTION]... < FILE
+       evdrive-batch --set NAME=TEXT... [--sweep NAME=FROM:TO:STEP]...
+Runs the drive calculation for every vehicle of a CSV table and writes the
+results to standard output. It reads no table typed at the keyboard: give a
+FILE, redirect or pipe one in, or make one with --set and --sweep.
+The options and the table's columns: evdrive-batch --help
 )";
 
 // Terminal columns: two for each Chinese character, which takes three bytes
@@ -148,6 +159,10 @@ std::string helpText() {
     }
     text += exitStatus;
     return text;
+}
+
+std::string_view shortUsage() {
+    return terminalUsage;
 }
 
 } // namespace evdrive::batch

@@ -167,6 +167,13 @@ Outcome<> TableInput::findEncoding(ByteSource& file, const std::optional<std::st
         return {};
     }
     auto codec = openCodec(format_.encoding, utf8);
+    if (!codec && !given) {
+        // Some systems lack GB18030 (Wine, trimmed Windows images); their GBK
+        // reads what Chinese spreadsheets save but for rare characters.
+        return problem(ExitStatus::BadInput, "the table",
+                       "its start is not UTF-8, and GB18030, which it would then be read in, is "
+                       "not available on this system: give --encoding GBK to read it as GBK");
+    }
     if (!codec) {
         return problem(ExitStatus::BadInput, "--encoding " + format_.encoding,
                        "no such encoding is known here");

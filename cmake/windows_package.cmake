@@ -13,7 +13,6 @@ set(package_dir "${PROJECT_BINARY_DIR}/package")
 set(stage "${package_dir}/${package_name}")
 set(zip "${PROJECT_BINARY_DIR}/${package_name}.zip")
 set(installer "${PROJECT_BINARY_DIR}/evdrive-${EVDRIVE_DISPLAY_VERSION}-setup.exe")
-set(EVDRIVE_ICO "${PROJECT_SOURCE_DIR}/resources/icons/evdrive.ico")
 
 configure_file(packaging/windows/README.txt.in "${package_dir}/README.txt" @ONLY)
 configure_file(packaging/windows/evdrive.nsi.in "${package_dir}/evdrive.nsi" @ONLY)

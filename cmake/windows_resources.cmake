@@ -6,7 +6,6 @@
 # app/evdrive.rc.in into generated/app/TARGET.rc. Generated on every system, so
 # that the resource can be checked anywhere; compiled into TARGET on Windows.
 function(evdrive_windows_resource target description)
-    set(EVDRIVE_ICO "${PROJECT_SOURCE_DIR}/resources/icons/evdrive.ico")
     set(EVDRIVE_MANIFEST "${PROJECT_BINARY_DIR}/generated/app/evdrive.manifest")
     set(EVDRIVE_RC_NAME "${target}")
     set(EVDRIVE_RC_DESCRIPTION "${description}")
@@ -18,5 +17,6 @@ function(evdrive_windows_resource target description)
         # The resource compiler names no files it reads for the build to watch.
         set_source_files_properties("${rc}" PROPERTIES
             OBJECT_DEPENDS "${EVDRIVE_ICO};${EVDRIVE_MANIFEST}")
+        add_dependencies(${target} evdrive_icon_files)
     endif()
 endfunction()

@@ -6,8 +6,8 @@
 #
 # - cross-builds evdrive.exe and evdrive-batch.exe with MinGW-w64 against the
 #   static Qt of scripts/windows-qt.sh, with GoogleTest for MinGW built once
-#   into the same cache, and the icon renderer of a native build
-#   (build-windows-host) for the build step that needs the SVG renderer;
+#   into the same cache, and the icon renderers of a native build
+#   (build-windows-host) for the build steps that need the SVG renderer;
 # - runs the core, batch and widget tests under Wine on a virtual X display;
 # - leaves in build-windows/ the zip of both programs with the licence and a
 #   README, and the installer made by NSIS;
@@ -99,8 +99,8 @@ took "$step" "GoogleTest ready"
 
 step=$(date +%s)
 configure "$host_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build "$host_build" --target evdrive_render_icon_pixels >/dev/null
-took "$step" "native icon renderer built"
+cmake --build "$host_build" --target evdrive_render_icon_pixels evdrive_render_icon_files >/dev/null
+took "$step" "native icon renderers built"
 
 # A build folder configured against another Qt starts afresh: CMake keeps the
 # toolchain file of the first configuration.

@@ -10,7 +10,7 @@
 #   (build-windows-host) for the build steps that need the SVG renderer;
 # - runs the core, batch and widget tests under Wine on a virtual X display;
 # - leaves in build-windows/ the zip of both programs with the licence and a
-#   README, and the installer made by NSIS;
+#   README, the installer made by NSIS, and their SHA256SUMS;
 # - installs that into a fresh Wine prefix, uses the programs as a user would,
 #   takes screenshots into build-windows/screenshots and uninstalls it again
 #   (tests/windows/installer_test.sh).
@@ -127,6 +127,14 @@ configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
 cmake --build "$build" --parallel "$(nproc)"
 cmake --build "$build" --target evdrive_windows_package
 took "$step" "cross-built and packaged"
+
+# The checksums of the downloads, beside them: README.txt tells a user how to
+# check a download against them, the programs being unsigned.
+(
+    cd "$build"
+    sha256sum "$(ls -t evdrive-*-windows-x64.zip | head -n 1)" \
+        "$(ls -t evdrive-*-setup.exe | head -n 1)" >SHA256SUMS
+)
 
 # One X display for the widget tests, one Wine server for all the tests, so
 # that none waits for Wine to start. The GB18030 tests skip where Wine has no

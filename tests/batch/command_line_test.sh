@@ -76,20 +76,21 @@ fi
 # util-linux, gives the command a terminal of its own.)
 at_terminal() {
     local command
-    command="$(printf '%q ' "${run[@]}" "$@")2>$(printf '%q' "$work/err"); echo \"status \$?\""
-    timeout 60 script -qec "$command" /dev/null </dev/null | tr -d '\r' >"$work/out"
+    command="$(printf '%q ' "${run[@]}" "$@")>$(printf '%q' "$work/out") 2>$(printf '%q' "$work/err")"
+    timeout 60 script -qec "$command; echo \"status \$?\"" /dev/null </dev/null |
+        tr -d '\r' >"$work/status"
 }
 at_terminal
-[ "$(cat "$work/out")" = "status 2" ] ||
-    fail "with standard input at a terminal: $(cat "$work/out") $(cat "$work/err")"
+[ "$(cat "$work/status")" = "status 2" ] && [ ! -s "$work/out" ] ||
+    fail "with standard input at a terminal: $(cat "$work/status" "$work/out" "$work/err")"
 head -n 1 "$work/err" | grep -q '^Usage: evdrive-batch ' &&
     grep -qF 'evdrive-batch --help' "$work/err" ||
     fail "standard input at a terminal got no usage: $(cat "$work/err")"
 at_terminal -
-[ "$(cat "$work/out")" = "status 2" ] || fail "- at a terminal: $(cat "$work/out")"
+[ "$(cat "$work/status")" = "status 2" ] || fail "- at a terminal: $(cat "$work/status")"
 at_terminal --set gearRatio=1
-[ "$(tail -n 1 "$work/out")" = "status 0" ] && grep -q '^gearRatio,' "$work/out" ||
-    fail "--set alone at a terminal: $(cat "$work/out") $(cat "$work/err")"
+[ "$(cat "$work/status")" = "status 0" ] && grep -q '^gearRatio,' "$work/out" ||
+    fail "--set alone at a terminal: $(cat "$work/status" "$work/out" "$work/err")"
 
 expect 0 "${run[@]}" --version
 [ "$(cat "$work/out")" = "evdrive-batch $version" ] || fail "--version printed $(cat "$work/out")"

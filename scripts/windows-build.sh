@@ -32,6 +32,9 @@ cache=${EVDRIVE_WINDOWS_CACHE:-$HOME/.cache/evdrive-windows}
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n googletest
           wine wine64 xvfb xauth xdotool xclip imagemagick nsis fonts-arphic-uming)
 
+# The installer check reads the icon back out of the installed program.
+packages+=(icoutils)
+
 script=windows-build
 source "$evdrive_root/scripts/windows-common.sh"
 

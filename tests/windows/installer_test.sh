@@ -61,12 +61,14 @@ shortcut="$(winepath -u "$(windows_path '%APPDATA%')")/Microsoft/Windows/Start M
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\evdrive'
 
 # What the user has: every file and folder of the profile but the temporary
-# ones, and the registry but Wine's own settings.
+# ones, and the registry but Wine's own settings and the console's, which the
+# console of evdrive-batch's double-click writes as Windows' does.
 profile_files() { (cd "$profile" && find . -path ./Temp -prune -o -print | sort); }
 user_registry() {
     wine reg export HKCU "$work/hkcu.reg" /y >/dev/null
     iconv -f UTF-16 -t UTF-8 "$work/hkcu.reg" | tr -d '\r' | grep -v '^#time=' |
-        awk '/^\[/ { wine = index($0, "[HKEY_CURRENT_USER\\Software\\Wine") == 1 } !wine'
+        awk '/^\[/ { wine = index($0, "[HKEY_CURRENT_USER\\Software\\Wine") == 1 ||
+                          index($0, "[HKEY_CURRENT_USER\\Console") == 1 } !wine'
 }
 profile_files >"$work/files-before"
 user_registry >"$work/registry-before"

@@ -9,17 +9,30 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace evdrive::batch {
+
+bool isTerminal(std::FILE* stream) {
+#ifdef _WIN32
+    // _isatty holds for any character device, NUL among them: only a console
+    // has a console mode.
+    DWORD mode = 0;
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
+#else
+    return isatty(fileno(stream)) == 1;
+#endif
+}
 
 bool writeText(std::FILE* stream, std::string_view text) {
 #ifdef _WIN32
     // A console shows UTF-16 as it is, whatever its code page; a file or a
     // pipe gets the UTF-8 bytes.
-    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-    DWORD mode = 0;
-    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+    if (isTerminal(stream)) {
+        const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
         std::fflush(stream);
         std::wstring units(text.size(), L'\0');
         const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(),

@@ -9,6 +9,10 @@
 
 namespace evdrive::batch {
 
+// Whether the stream is a terminal, a console on Windows: a table is then
+// not piped or redirected in but would have to be typed.
+bool isTerminal(std::FILE* stream);
+
 // Writes text for the user to read: on Windows to a console as a console
 // shows it, elsewhere as it is. Whether all of it was written.
 bool writeText(std::FILE* stream, std::string_view text);

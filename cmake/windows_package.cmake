@@ -13,9 +13,14 @@ set(package_dir "${PROJECT_BINARY_DIR}/package")
 set(stage "${package_dir}/${package_name}")
 set(zip "${PROJECT_BINARY_DIR}/${package_name}.zip")
 set(installer "${PROJECT_BINARY_DIR}/evdrive-${EVDRIVE_DISPLAY_VERSION}-setup.exe")
-set(EVDRIVE_ICO "${PROJECT_SOURCE_DIR}/resources/icons/evdrive.ico")
 
-configure_file(packaging/windows/README.txt.in "${package_dir}/README.txt" @ONLY)
+# The README as every Notepad reads it: UTF-8 with a byte-order mark, its lines
+# ending in CRLF.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/windows/README.txt.in)
+file(READ packaging/windows/README.txt.in readme)
+string(ASCII 239 187 191 byte_order_mark)
+file(CONFIGURE OUTPUT "${package_dir}/README.txt" CONTENT "${byte_order_mark}${readme}" @ONLY
+    NEWLINE_STYLE CRLF)
 configure_file(packaging/windows/evdrive.nsi.in "${package_dir}/evdrive.nsi" @ONLY)
 
 set(staged "${stage}/evdrive.exe" "${stage}/evdrive-batch.exe" "${stage}/LICENSE.txt"

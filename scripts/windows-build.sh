@@ -6,13 +6,13 @@
 #
 # - cross-builds evdrive.exe and evdrive-batch.exe with MinGW-w64 against the
 #   static Qt of scripts/windows-qt.sh, with GoogleTest for MinGW built once
-#   into the same cache, and the icon renderer of a native build
-#   (build-windows-host) for the build step that needs the SVG renderer;
+#   into the same cache, and the icon renderers of a native build
+#   (build-windows-host) for the build steps that need the SVG renderer;
 # - runs the core, batch and widget tests under Wine on a virtual X display,
 #   and checks that evdrive-batch.exe writes the same bytes as the Linux
 #   evdrive-batch for a generated table of 200000 vehicles;
 # - leaves in build-windows/ the zip of both programs with the licence and a
-#   README, and the installer made by NSIS;
+#   README, the installer made by NSIS, and their SHA256SUMS;
 # - installs that into a fresh Wine prefix, uses the programs as a user would,
 #   takes screenshots into build-windows/screenshots and uninstalls it again
 #   (tests/windows/installer_test.sh).
@@ -33,6 +33,9 @@ cache=${EVDRIVE_WINDOWS_CACHE:-$HOME/.cache/evdrive-windows}
 # display, the tools that drive and read the windows, NSIS, and the Song face.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n googletest
           wine wine64 xvfb xauth xdotool xclip imagemagick nsis fonts-arphic-uming)
+
+# The installer check reads the icon back out of the installed program.
+packages+=(icoutils)
 
 script=windows-build
 source "$evdrive_root/scripts/windows-common.sh"
@@ -101,8 +104,8 @@ took "$step" "GoogleTest ready"
 
 step=$(date +%s)
 configure "$host_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build "$host_build" --target evdrive_render_icon_pixels >/dev/null
-took "$step" "native icon renderer built"
+cmake --build "$host_build" --target evdrive_render_icon_pixels evdrive_render_icon_files >/dev/null
+took "$step" "native icon renderers built"
 
 # A build folder configured against another Qt starts afresh: CMake keeps the
 # toolchain file of the first configuration.
@@ -129,6 +132,14 @@ configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
 cmake --build "$build" --parallel "$(nproc)"
 cmake --build "$build" --target evdrive_windows_package
 took "$step" "cross-built and packaged"
+
+# The checksums of the downloads, beside them: README.txt tells a user how to
+# check a download against them, the programs being unsigned.
+(
+    cd "$build"
+    sha256sum "$(ls -t evdrive-*-windows-x64.zip | head -n 1)" \
+        "$(ls -t evdrive-*-setup.exe | head -n 1)" >SHA256SUMS
+)
 
 # One X display for the widget tests, one Wine server for all the tests, so
 # that none waits for Wine to start. The GB18030 tests skip where Wine has no

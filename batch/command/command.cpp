@@ -117,6 +117,12 @@ int run(std::span<const std::string_view> args, std::string_view version, const 
 
     const bool fromFile = options->file && *options->file != "-";
     const bool fromStandardInput = !fromFile && (options->file || options->inputs.empty());
+    // Started at a terminal, or double-clicked on Windows, the command would
+    // wait for a table that no one is going to type.
+    if (fromStandardInput && isTerminal(streams.in)) {
+        writeText(streams.err, tr(terminalUsage));
+        return exitWith(ExitStatus::BadInput);
+    }
     File opened(fromFile ? std::fopen(options->file->c_str(), "rb") : nullptr, &std::fclose);
     if (fromFile && !opened) {
         return report.fail({ExitStatus::BadInput, *options->file, std::string(errorText(errno))});

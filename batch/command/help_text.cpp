@@ -25,8 +25,10 @@ reads the first rows into the same number of cells most often, or as a first
 line "sep=;" says; lines end in LF, CRLF or CR. The header is the first of the
 first 20 rows that names an input; rows above it, a title, are written back as
 they came. "-" stands for standard input, which is also read when neither FILE
-nor --set or --sweep is given. Without FILE, --set and --sweep make the table by
-themselves: one vehicle of the --set texts, a row for each sweep value.
+nor --set or --sweep is given; a table is not typed in, though: standard input
+at a terminal (a console on Windows) gets a short usage and exit status 2.
+Without FILE, --set and --sweep make the table by themselves: one vehicle of the
+--set texts, a row for each sweep value.
 
 Options:
   --set NAME=TEXT            give the input NAME the field text TEXT in every
@@ -53,7 +55,7 @@ Options:
   -o, --output FILE          write the table to FILE, whole or not at all: to a
                              file beside it that takes its place when the run
                              ends as it should; FILE may be the table read
-  -h, --help                 print this help and exit
+    -h, --help                 print this help and exit (on Windows /? too)
   --version                  print the version and exit
 --option=VALUE is the same as --option VALUE. NAME is an input's name or
 caption below; each input can be given once.
@@ -95,15 +97,15 @@ Causes:
 
 constexpr std::string_view exitStatus = translatable(R"(
 Exit status: 0 when every row was written, failed calculations included; 1 when
-reading or writing failed, or memory ran out; 2 for a bad argument, a FILE that
-does not open as a table, or a malformed table: a quote never closed or
-followed by text after it closes, a row with more cells than the header, a
-header naming an input twice, mistyping one, or naming none without --set or
---sweep, text that is not in the table's encoding; 3 with --strict when a
-calculation failed; 130 when Ctrl-C stopped it (143 for SIGTERM). Rows before a
-malformed line are written, none after it; a message on standard error names
-the line or the argument. With -o, FILE is left as it was when the run fails
-or is stopped.
+reading or writing failed, or memory ran out; 2 for a bad argument, standard
+input at a terminal, a FILE that does not open as a table, or a malformed
+table: a quote never closed or followed by text after it closes, a row with
+more cells than the header, a header naming an input twice, mistyping one, or
+naming none without --set or --sweep, text that is not in the table's encoding;
+3 with --strict when a calculation failed; 130 when Ctrl-C stopped it (143 for
+SIGTERM). Rows before a malformed line are written, none after it; a message on
+standard error names the line or the argument. With -o, FILE is left as it was
+when the run fails or is stopped.
 )");
 
 void appendPadded(std::string& text, std::string_view cell, std::size_t width) {

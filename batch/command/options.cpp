@@ -184,6 +184,13 @@ Outcome<Options> parseOptions(std::span<const std::string_view> args) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+#ifdef _WIN32
+        // What Windows' own commands take for their help.
+        if (arg == "/?" && !optionsEnded) {
+            options.help = true;
+            return options;
+        }
+#endif
         const bool isOption = !optionsEnded && arg.size() > 1 && arg.front() == '-';
         if (!isOption) {
             if (options.file) {

@@ -146,6 +146,14 @@ Outcome<std::unique_ptr<TableText>> TableText::open(ByteSource& file,
         table->sources_.push_back(std::make_unique<Utf8Source>(*table->sources_.back()));
     } else {
         auto codec = openCodec(table->encoding_, utf8);
+        if (!codec && !given) {
+            // Some systems lack GB18030 (Wine, trimmed Windows images); their
+            // GBK reads what Chinese spreadsheets save but for rare characters.
+            return problem(ExitStatus::BadInput, std::string(tr("the table")),
+                           std::string(tr("its start is not UTF-8, and GB18030, which it would "
+                                          "then be read in, is not available on this system: "
+                                          "give --encoding GBK to read it as GBK")));
+        }
         if (!codec) {
             return problem(ExitStatus::BadInput, "--encoding " + table->encoding_,
                            std::string(tr("no such encoding is known here")));

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 evdrive developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built evdrive-batch as a user would: a table from a file, a sweep,
-# a malformed table, a full disk, a folder for a FILE, and checks its streams
-# and exit statuses.
+# a malformed table, a full disk, a folder for a FILE, standard input at a
+# terminal, and checks its streams and exit statuses.
 # Usage: command_line_test.sh EVDRIVE_BATCH VERSION [EMULATOR...]
 # With an emulator (Wine, for the Windows build) the command runs through it.
 set -uo pipefail
@@ -70,12 +70,40 @@ if [ -w /dev/full ]; then
     grep -q '^evdrive-batch: standard output: ' "$work/err" || fail "a full disk was reported as: $(cat "$work/err")"
 fi
 
+# Standard input at a terminal, as a command started at one without a table
+# has it: a short usage and exit status 2 rather than a wait for a table typed
+# in. A table of options alone needs no standard input and runs. (script, of
+# util-linux, gives the command a terminal of its own.)
+at_terminal() {
+    local command
+    command="$(printf '%q ' "${run[@]}" "$@")>$(printf '%q' "$work/out") 2>$(printf '%q' "$work/err")"
+    timeout 60 script -qec "$command; echo \"status \$?\"" /dev/null </dev/null |
+        tr -d '\r' >"$work/status"
+}
+at_terminal
+[ "$(cat "$work/status")" = "status 2" ] && [ ! -s "$work/out" ] ||
+    fail "with standard input at a terminal: $(cat "$work/status" "$work/out" "$work/err")"
+head -n 1 "$work/err" | grep -q '^Usage: evdrive-batch ' &&
+    grep -qF 'evdrive-batch --help' "$work/err" ||
+    fail "standard input at a terminal got no usage: $(cat "$work/err")"
+at_terminal -
+[ "$(cat "$work/status")" = "status 2" ] || fail "- at a terminal: $(cat "$work/status")"
+at_terminal --set gearRatio=1
+[ "$(cat "$work/status")" = "status 0" ] && grep -q '^gearRatio,' "$work/out" ||
+    fail "--set alone at a terminal: $(cat "$work/status" "$work/out" "$work/err")"
+
 expect 0 "${run[@]}" --version
 [ "$(cat "$work/out")" = "evdrive-batch $version" ] || fail "--version printed $(cat "$work/out")"
 expect 0 "${run[@]}" --help
 grep -q '满载总质量 (kg)' "$work/out" || fail "--help does not list the columns with their units"
 expect 0 "${run[@]}" -h
 grep -q '^Usage: evdrive-batch' "$work/out" || fail "-h is not --help: $(head -n 1 "$work/out")"
+case $batch in *.exe)
+    cp "$work/out" "$work/help"
+    expect 0 "${run[@]}" '/?'
+    cmp -s "$work/out" "$work/help" || fail "/? is not --help"
+    ;;
+esac
 
 # -o writes the table whole in FILE's place, the table read included, and
 # leaves it as it was when the run fails.
@@ -134,4 +162,4 @@ if [ $# -eq 0 ]; then
     grep -Eq '^evdrive-batch: stopped after line [0-9]+; the output is incomplete$' "$work/err" ||
         fail "Ctrl-C without -o was said as: $(cat "$work/err")"
 fi
-echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, --version, --help, -o, language, interruption"
+echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, terminal, --version, --help, -o, language, interruption"

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/records/csv_blocks.h"
+#include "batch/text/text_codec.h"
 #include "core/drivetrain_catalogue.h"
 #include "tests/batch/command_run.h"
 #include "tests/core/table_row.h"
@@ -482,6 +483,25 @@ TEST(BatchCommandUtf8, BadByteAtTheEdgeOfAReadPastTheStart) {
                                   "encoding with --encoding, see --help)\n"))
         << run.err;
     EXPECT_EQ(run.status, 2);
+}
+
+// A table whose start is not UTF-8 is read as GB18030, which holds GBK; a
+// system without GB18030 says so and names the way on.
+TEST(NotUtf8Table, IsReadAsGb18030OrPointsToGbkWhereThereIsNone) {
+    const std::string table = "\xD0\xE8\xC7\xF3\xB3\xB5\xCB\xD9\n60\n"; // 需求车速 in GBK
+    const CommandRun detected = runBatch({}, table);
+    const CommandRun asGbk = runBatch({"--encoding", "GBK"}, table);
+    EXPECT_EQ(asGbk.status, 0) << asGbk.err;
+    if (openCodec(gb18030, utf8)) {
+        EXPECT_EQ(detected.out, asGbk.out);
+        EXPECT_EQ(detected.status, 0);
+    } else {
+        EXPECT_EQ(detected.out, "");
+        EXPECT_EQ(detected.err, "evdrive-batch: the table: its start is not UTF-8, and GB18030, "
+                                "which it would then be read in, is not available on this system: "
+                                "give --encoding GBK to read it as GBK\n");
+        EXPECT_EQ(detected.status, 2);
+    }
 }
 
 } // namespace

@@ -61,6 +61,7 @@ void printConstants() {
     mpfr_const_pi(halfPi, MPFR_RNDN);
     mpfr_div_2ui(halfPi, halfPi, 1, MPFR_RNDN);
 
+    // REUSE-IgnoreStart
     std::printf("// SPDX-FileCopyrightText: 2026 evdrive developers\n"
                 "// SPDX-License-Identifier: GPL-3.0-or-later\n\n"
                 "// Generated with GNU MPFR by `evdrive_trig_reference constants`\n"
@@ -72,6 +73,7 @@ void printConstants() {
                 "#include <array>\n#include <cstdint>\n\n"
                 "// clang-format off\n"
                 "namespace evdrive::trig_constants {\n\n");
+    // REUSE-IgnoreEnd
 
     Real rest(wide);
     mpfr_set(rest, halfPi, MPFR_RNDN);
@@ -316,6 +318,7 @@ constexpr double edges[] = {0.0,
                             6381956970095103.0 * 0x1p797};
 
 void printHardCases(int perFunction) {
+    // REUSE-IgnoreStart
     std::printf("# SPDX-FileCopyrightText: 2026 evdrive developers\n"
                 "# SPDX-License-Identifier: GPL-3.0-or-later\n"
                 "#\n"
@@ -326,6 +329,7 @@ void printHardCases(int perFunction) {
                 "# between two doubles (log2 of that distance after each), every second\n"
                 "# one negated.\n",
                 closenessExponent);
+    // REUSE-IgnoreEnd
     for (const Function f : {Function::Atan, Function::Tan}) {
         for (const double x : edges) {
             std::printf("%s %s %s\n", name(f), hexText(x).c_str(),

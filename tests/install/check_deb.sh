@@ -28,6 +28,7 @@ done
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/evdrive ./usr/bin/evdrive-batch "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/48x48/apps/$id.png" \
+    "./usr/share/icons/hicolor/64x64/apps/$id.png" "./usr/share/icons/hicolor/128x128/apps/$id.png" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
     grep -qx "$path" <<<"$files" || fail "the package lacks $path"
 done

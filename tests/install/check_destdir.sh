@@ -19,7 +19,9 @@ expect bin/evdrive
 expect bin/evdrive-batch
 expect "share/applications/$id.desktop"
 expect "share/metainfo/$id.metainfo.xml"
-expect "share/icons/hicolor/48x48/apps/$id.png"
+for size in 48 64 128; do
+    expect "share/icons/hicolor/${size}x$size/apps/$id.png"
+done
 expect "share/icons/hicolor/scalable/apps/$id.svg"
 expect share/man/man1/evdrive.1.gz
 expect share/man/zh_CN/man1/evdrive.1.gz
@@ -31,8 +33,12 @@ expect share/doc/evdrive/copyright
 for program in evdrive evdrive-batch; do
     [ -x "$root/usr/bin/$program" ] || { echo "bin/$program is not executable" >&2; exit 1; }
 done
-file "$root/usr/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' ||
-    { echo "the hicolor 48x48 icon is not 48 x 48 pixels" >&2; exit 1; }
+# Each icon of its size, with an alpha channel: the drawing on no background.
+for size in 48 64 128; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png" |
+        grep -q "$size x $size, 8-bit/color RGBA" ||
+        { echo "the hicolor ${size}x$size icon is not $size x $size pixels with alpha" >&2; exit 1; }
+done
 # The entry, the component and the icon must name each other.
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" ||
     { echo "the desktop entry does not name the icon $id" >&2; exit 1; }
@@ -42,5 +48,5 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
 
 # Nothing else is installed.
 count=$(find "$root" -type f | wc -l)
-[ "$count" -eq 12 ] || { echo "expected 12 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
+[ "$count" -eq 14 ] || { echo "expected 14 installed files, found $count:" >&2; find "$root" -type f >&2; exit 1; }
 echo "installed: $(cd "$root" && find . -type f | sort | tr '\n' ' ')"

@@ -2,33 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "resources/icon_pixels.h"
+#include "tools/icon_pixels/icon_drawing.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 
 // Renders each window icon's drawing into the pixels of the sizes a window
-// manager asks for, and takes its hand-drawn bitmap for the size it was drawn
-// at, as C++ arrays: the program then needs neither the SVG renderer nor an
-// image decoder before its first frame.
+// manager asks for, and takes its hand-drawn bitmap, where it has one, for the
+// size it was drawn at, as C++ arrays: the program then needs neither the SVG
+// renderer nor an image decoder before its first frame.
 //
-//     render_icon_pixels OUTPUT.cpp SYMBOL=DRAWING.svg,BITMAP.png ...
+//     render_icon_pixels OUTPUT.cpp SYMBOL=DRAWING.svg[,BITMAP.png] ...
 
 namespace {
-
-// As the toolkit renders an SVG icon: premultiplied ARGB, transparent where
-// nothing is drawn.
-QImage render(QSvgRenderer& drawing, int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    drawing.render(&painter);
-    return image;
-}
 
 void write(QFile& out, const QString& name, const QImage& image) {
     out.write(QStringLiteral("constexpr std::uint32_t %1[] = {").arg(name).toUtf8());
@@ -48,7 +36,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
     if (arguments.size() < 3) {
-        std::fputs("usage: render_icon_pixels OUTPUT.cpp SYMBOL=DRAWING.svg,BITMAP.png ...\n",
+        std::fputs("usage: render_icon_pixels OUTPUT.cpp SYMBOL=DRAWING.svg[,BITMAP.png] ...\n",
                    stderr);
         return 2;
     }
@@ -66,15 +54,18 @@ int main(int argc, char* argv[]) {
         const QString bitmapFile = argument.section(u'=', 1).section(u',', 1);
         QSvgRenderer drawing(drawingFile);
         const QImage bitmap =
-            QImage(bitmapFile).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (!drawing.isValid() || bitmap.isNull()) {
+            bitmapFile.isEmpty()
+                ? QImage()
+                : QImage(bitmapFile).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (!drawing.isValid() || (!bitmapFile.isEmpty() && bitmap.isNull())) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(argument));
             return 1;
         }
         QStringList entries;
         for (const int size : evdrive::iconSizes) {
             const QString name = QStringLiteral("%1%2").arg(symbol).arg(size);
-            write(out, name, size == bitmap.width() ? bitmap : render(drawing, size));
+            write(out, name,
+                  size == bitmap.width() ? bitmap : evdrive::renderDrawing(drawing, size));
             entries << QStringLiteral("{%1, %2}").arg(size).arg(name);
         }
         tables += QStringLiteral("extern const std::array<IconImage, %1> %2 = {{%3}};\n")

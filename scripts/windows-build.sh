@@ -175,8 +175,10 @@ took "$step" "same output on Linux and Windows"
 
 step=$(date +%s)
 installer=$(ls -t "$build"/evdrive-*-setup.exe | head -n 1)
+# The version as the build wrote it into the programs.
+version=$(sed -n 's/.*version\[\] = "\(.*\)";/\1/p' "$build/generated/app/app_info.h")
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$evdrive_root/tests/windows/installer_test.sh" "$installer" "$build/screenshots" ||
+    "$evdrive_root/tests/windows/installer_test.sh" "$installer" "$build/screenshots" "$version" ||
     fail "the installer check failed"
 took "$step" "installer checked"
 

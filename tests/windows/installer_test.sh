@@ -12,10 +12,11 @@
 # windows; the installer and the uninstaller refusing to touch the running
 # calculator, then the uninstaller asked to go on once it is closed, after
 # which the user's files, PATH and registry are as they were.
-# Usage: installer_test.sh INSTALLER SCREENSHOT_DIR
+# Usage: installer_test.sh INSTALLER SCREENSHOT_DIR VERSION
 set -euo pipefail
 installer=$(realpath "$1")
 shots=$2
+version=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 title="电动汽车驱动系统计算器"
 tire_title="轮胎半径计算"
@@ -82,8 +83,8 @@ done
 user_registry >"$work/registry-installed"
 grep -qxF "\"DisplayName\"=\"$title\"" "$work/registry-installed" ||
     fail "the uninstall entry has no DisplayName $title"
-grep -qxF '"DisplayVersion"="3.00.0001"' "$work/registry-installed" ||
-    fail "the uninstall entry has no DisplayVersion 3.00.0001"
+grep -qxF "\"DisplayVersion\"=\"$version\"" "$work/registry-installed" ||
+    fail "the uninstall entry has no DisplayVersion $version"
 wine reg query 'HKCU\Environment' /v Path | grep -qF 'AppData\Local\Programs\evdrive' ||
     fail "evdrive-batch's folder is not on the user's PATH"
 
@@ -106,7 +107,7 @@ for size in 16 256; do
 done
 
 step "evdrive-batch by its name from cmd"
-[ "$(wine cmd /c evdrive-batch --version | tr -d '\r')" = "evdrive-batch 3.00.0001" ] ||
+[ "$(wine cmd /c evdrive-batch --version | tr -d '\r')" = "evdrive-batch $version" ] ||
     fail "cmd does not find evdrive-batch on the PATH"
 inputs=gearRatio,finalDriveRatio,tireRadius,requiredVelocity,drivetrainEfficiency,grossMass,rollingCoefficient,dragCoefficient,bodyHeight,bodyWidth,motorMaxTorque,requiredGrade
 worked="1,8,0.3,60,0.9,1500,0.015,0.3,1500,1700,200,30"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/report.h"
 
+#include "batch/text/utf8.h"
 #include "batch/translation.h"
 
 #include <string>
@@ -34,13 +35,12 @@ bool writeText(std::FILE* stream, std::string_view text) {
     if (isTerminal(stream)) {
         const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
         std::fflush(stream);
-        std::wstring units(text.size(), L'\0');
-        const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(),
-                                             static_cast<int>(text.size()), units.data(),
-                                             static_cast<int>(units.size()));
+        const std::u16string units = utf16Of(text);
+        const auto size = static_cast<DWORD>(units.size());
         DWORD written = 0;
-        return WriteConsoleW(handle, units.data(), static_cast<DWORD>(size), &written, nullptr) &&
-               written == static_cast<DWORD>(size);
+        return WriteConsoleW(handle, reinterpret_cast<const wchar_t*>(units.c_str()), size, &written,
+                             nullptr) &&
+               written == size;
     }
 #endif
     return std::fwrite(text.data(), 1, text.size(), stream) == text.size() &&

@@ -3,6 +3,7 @@
 #include "batch/command/interruption.h"
 
 #include "batch/report.h"
+#include "batch/text/utf8.h"
 #include "batch/translation.h"
 
 #include <algorithm>
@@ -70,11 +71,8 @@ void sayWhereItStopped() {
 
 #ifdef _WIN32
 std::wstring temporaryWide() {
-    std::wstring units(std::strlen(stop.temporary) + 1, L'\0');
-    const int size = MultiByteToWideChar(CP_UTF8, 0, stop.temporary, -1, units.data(),
-                                         static_cast<int>(units.size()));
-    units.resize(size > 0 ? static_cast<std::size_t>(size) - 1 : 0);
-    return units;
+    const std::u16string units = utf16Of(stop.temporary);
+    return {units.begin(), units.end()};
 }
 
 // On a thread of its own: the work is stopped by the end of the process.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/command/output_file.h"
 
+#include "batch/text/utf8.h"
 #include "batch/translation.h"
 
 #include <cerrno>
@@ -39,11 +40,8 @@ std::string temporaryPattern(const std::string& path) {
 
 #ifdef _WIN32
 std::wstring wide(const std::string& text) {
-    std::wstring units(text.size() + 1, L'\0');
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         units.data(), static_cast<int>(units.size()));
-    units.resize(static_cast<std::size_t>(size));
-    return units;
+    const std::u16string units = utf16Of(text);
+    return {units.begin(), units.end()};
 }
 
 int errorOf(DWORD error) {

@@ -169,6 +169,19 @@ std::string utf8Of(std::u32string_view points) {
     return text;
 }
 
+std::u16string utf16Of(std::string_view text) {
+    std::u16string units;
+    for (const char32_t point : codePoints(text)) {
+        if (point < 0x10000) {
+            units += static_cast<char16_t>(point);
+        } else {
+            units += static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+        }
+    }
+    return units;
+}
+
 std::string_view characterAt(std::string_view text, std::size_t at) {
     const Utf8Char next = decodeUtf8(text.substr(at));
     return text.substr(at, next.length == 0 ? text.size() - at : next.length);

@@ -47,6 +47,8 @@ class Utf8Check {
 // The code points of text; a byte that is no character stands for itself.
 std::u32string codePoints(std::string_view text);
 std::string utf8Of(std::u32string_view points);
+// UTF-16, as Windows takes file names and console text.
+std::u16string utf16Of(std::string_view text);
 
 // The character that starts at offset at, whole, for a message.
 std::string_view characterAt(std::string_view text, std::size_t at);

@@ -23,10 +23,6 @@ def calculated(desktop):
     return form
 
 
-def primary_selection(desktop):
-    return desktop.run("xclip", "-selection", "primary", "-out")
-
-
 def click_result(desktop, form, repeat=1, button="1"):
     left, top, width, height = form.layout[LABEL]
     box = form.window.extents()
@@ -63,7 +59,7 @@ def copy_after_clicks(desktop, clicks):
     form = calculated(desktop)
     # A word selection would take the digits on one side of the point alone.
     click_result(desktop, form, repeat=clicks)
-    expect("the selection", lambda: primary_selection(desktop), WHOLE)
+    expect("the selection", lambda: desktop.clipboard("primary"), WHOLE)
     desktop.key("ctrl+c")
     expect("the clipboard", desktop.clipboard, WHOLE)
 
@@ -93,9 +89,8 @@ def titles_as_the_window_manager_reads_them(desktop):
     form.click("Command2")
     tire = TireRadiusForm(desktop)
     for window, title in ((form.window, MAIN_TITLE), (tire.window, TIRE_TITLE)):
-        xid = window._xid()
         for atom in ("_NET_WM_NAME", "WM_NAME"):
-            shown = subprocess.run(["xprop", "-id", xid, atom], env={**desktop.env, "LC_ALL": "C.UTF-8"},
+            shown = subprocess.run(["xprop", "-id", window.xid, atom], env={**desktop.env, "LC_ALL": "C.UTF-8"},
                                    check=True, capture_output=True, text=True).stdout
             assert shown.split(" = ", 1)[1].strip() == f'"{title}"', shown
 

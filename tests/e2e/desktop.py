@@ -13,7 +13,7 @@ a window manager does for the user.
 Everything the program does happens after the input that caused it, and the
 machine may be busy: every check polls until its condition holds or a
 deadline passes, and every step waits for what a user would see before the
-next: a window on screen, the effect of a key.
+next: a window on screen, a menu open or closed, the effect of a key.
 """
 
 import contextlib
@@ -245,18 +245,27 @@ class Desktop:
 
     def on_screen(self):
         """The X windows on screen, as (id, place and size, whether a window
-        manager would leave it alone: override-redirect)."""
+        manager would leave it alone: override-redirect, its kinds)."""
+        kind = self.display.intern_atom("_NET_WM_WINDOW_TYPE")
         shown = []
         for window in self.display.screen().root.query_tree().children:
             try:
                 attributes = window.get_attributes()
                 if attributes.map_state == Xlib.X.IsViewable:
                     box = window.get_geometry()
+                    kinds = window.get_full_property(kind, Xlib.X.AnyPropertyType)
                     shown.append((window.id, (box.x, box.y, box.width, box.height),
-                                  bool(attributes.override_redirect)))
+                                  bool(attributes.override_redirect), kinds.value if kinds else ()))
             except Xlib.error.XError:
                 pass  # closed while being looked at
         return shown
+
+    def menu_open(self):
+        """Whether a menu is on screen: a window the window manager leaves
+        alone that is no tooltip."""
+        tooltip = self.display.intern_atom("_NET_WM_WINDOW_TYPE_TOOLTIP")
+        return any(unmanaged and tooltip not in kinds
+                   for _, _, unmanaged, kinds in self.on_screen())
 
     def window_count(self, name, alert=False):
         return len(self._titled(name, alert))
@@ -297,7 +306,7 @@ class Window:
         # The X window shown at the place and size the screen reader reports.
         box = self.extents()
         wanted = (box.x, box.y, box.width, box.height)
-        return next((str(xid) for xid, place, unmanaged in self._desktop.on_screen()
+        return next((str(xid) for xid, place, unmanaged, _ in self._desktop.on_screen()
                      if place == wanted and not unmanaged), None)
 
     def move(self, x, y):

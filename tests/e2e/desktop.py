@@ -12,7 +12,8 @@ a window manager does for the user.
 
 Everything the program does happens after the input that caused it, and the
 machine may be busy: every check polls until its condition holds or a
-deadline passes.
+deadline passes, and every step waits for what a user would see before the
+next: a window on screen, a menu open or closed, the effect of a key.
 """
 
 import contextlib
@@ -29,6 +30,7 @@ import time
 
 import pyatspi
 import Xlib.display
+import Xlib.error
 import Xlib.protocol.event
 import Xlib.X
 from gi.repository import GLib
@@ -168,6 +170,8 @@ class Desktop:
             os.close(write_end)
             self._teardown.callback(_stop, xserver)
             self.env["DISPLAY"] = ":" + _read_line(ready, "the X server")
+        self.display = Xlib.display.Display(self.env["DISPLAY"])
+        self._teardown.callback(self.display.close)
 
         bus = subprocess.Popen(
             ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
@@ -204,8 +208,13 @@ class Desktop:
     def click_at(self, x, y):
         self.xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
-    def clipboard(self):
-        return self.run("xclip", "-selection", "clipboard", "-out")
+    def clipboard(self, selection="clipboard"):
+        """The text on the clipboard (or on "primary", what is marked), or None
+        while no program holds it."""
+        try:
+            return self.run("xclip", "-selection", selection, "-out")
+        except subprocess.CalledProcessError:
+            return None
 
     def set_clipboard(self, text):
         # xclip stays behind to hand the text out until the X server ends.
@@ -234,6 +243,30 @@ class Desktop:
         return [window for window in self.windows()
                 if window.name == name and (window.getRoleName() == "alert") == alert]
 
+    def on_screen(self):
+        """The X windows on screen, as (id, place and size, whether a window
+        manager would leave it alone: override-redirect, its kinds)."""
+        kind = self.display.intern_atom("_NET_WM_WINDOW_TYPE")
+        shown = []
+        for window in self.display.screen().root.query_tree().children:
+            try:
+                attributes = window.get_attributes()
+                if attributes.map_state == Xlib.X.IsViewable:
+                    box = window.get_geometry()
+                    kinds = window.get_full_property(kind, Xlib.X.AnyPropertyType)
+                    shown.append((window.id, (box.x, box.y, box.width, box.height),
+                                  bool(attributes.override_redirect), kinds.value if kinds else ()))
+            except Xlib.error.XError:
+                pass  # closed while being looked at
+        return shown
+
+    def menu_open(self):
+        """Whether a menu is on screen: a window the window manager leaves
+        alone that is no tooltip."""
+        tooltip = self.display.intern_atom("_NET_WM_WINDOW_TYPE_TOOLTIP")
+        return any(unmanaged and tooltip not in kinds
+                   for _, _, unmanaged, kinds in self.on_screen())
+
     def window_count(self, name, alert=False):
         return len(self._titled(name, alert))
 
@@ -260,6 +293,8 @@ class Window:
         self.accessible = accessible
         self.name = accessible.name
         self._alert = alert
+        # A screen reader hears of a window before the X server shows it.
+        self.xid = wait_for(f"{self.name!r} on screen", self._mapped)
 
     def extents(self):
         try:
@@ -267,27 +302,22 @@ class Window:
         except GLib.Error:
             raise LookupError(f"{self.name!r} is no longer on screen") from None
 
-    def _xid(self):
-        # The X window of the program at the place and size the screen reader reports.
+    def _mapped(self):
+        # The X window shown at the place and size the screen reader reports.
         box = self.extents()
         wanted = (box.x, box.y, box.width, box.height)
-        for xid in self._desktop.xdotool("search", "--onlyvisible", "--pid",
-                                         str(self._desktop.program.pid)).split():
-            shell = dict(line.split("=") for line in
-                         self._desktop.xdotool("getwindowgeometry", "--shell", xid).split())
-            if tuple(int(shell[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")) == wanted:
-                return xid
-        raise LookupError(f"no X window for {self.name!r} at {wanted}")
+        return next((str(xid) for xid, place, unmanaged, _ in self._desktop.on_screen()
+                     if place == wanted and not unmanaged), None)
 
     def move(self, x, y):
-        self._desktop.xdotool("windowmove", "--sync", self._xid(), str(x), str(y))
+        self._desktop.xdotool("windowmove", "--sync", self.xid, str(x), str(y))
         expect(f"where {self.name!r} is", lambda: tuple(self.extents()[:2]), (x, y))
 
     def is_active(self):
         return self.accessible.getState().contains(pyatspi.STATE_ACTIVE)
 
     def focus(self):
-        self._desktop.xdotool("windowfocus", "--sync", self._xid())
+        self._desktop.xdotool("windowfocus", "--sync", self.xid)
         wait_for(f"{self.name!r} to be active", self.is_active)
 
     def click(self, left, top, width, height):
@@ -316,17 +346,13 @@ class Window:
 
     def close(self):
         """Asks the window to close, as the close button of its frame would."""
-        display = Xlib.display.Display(self._desktop.env["DISPLAY"])
-        try:
-            window = display.create_resource_object("window", int(self._xid()))
-            window.send_event(Xlib.protocol.event.ClientMessage(
-                window=window, client_type=display.intern_atom("WM_PROTOCOLS"),
-                data=(32, [display.intern_atom("WM_DELETE_WINDOW"), Xlib.X.CurrentTime, 0, 0, 0])))
-            # A round trip: a message still in flight when the connection
-            # closes gets lost now and then.
-            display.sync()
-        finally:
-            display.close()
+        display = self._desktop.display
+        window = display.create_resource_object("window", int(self.xid))
+        window.send_event(Xlib.protocol.event.ClientMessage(
+            window=window, client_type=display.intern_atom("WM_PROTOCOLS"),
+            data=(32, [display.intern_atom("WM_DELETE_WINDOW"), Xlib.X.CurrentTime, 0, 0, 0])))
+        # A round trip: the message leaves now, not with some later request.
+        display.sync()
 
     def is_open(self):
         return self._desktop.window_count(self.name, self._alert) > 0

@@ -37,16 +37,22 @@ class Form:
     def click(self, control):
         self.window.click(*self.layout[control])
 
-    def _field(self, name):
-        return self.window.find("text", name=self.fields[name])
+    def _control(self, name):
+        # A field by the name a screen reader gives it, a result by its description.
+        if name in self.fields:
+            return self.window.find("text", name=self.fields[name])
+        return self.window.find("text", description=self.results[name])
 
     def field(self, name):
-        return text(self._field(name))
+        return text(self._control(name))
+
+    def wait_for_keyboard(self, name):
+        wait_for(f"{name} to take the keyboard", lambda: has_focus(self._control(name)))
 
     def click_into(self, name):
         """Clicks into a field and waits until it has the keyboard."""
         self.click(name)
-        wait_for(f"{name} to take the keyboard", lambda: has_focus(self._field(name)))
+        self.wait_for_keyboard(name)
 
     def type_into(self, name, typed):
         """Clicks into a field, replaces its text and waits until it shows it."""
@@ -60,12 +66,9 @@ class Form:
         for name, typed in texts.items():
             self.type_into(name, typed)
 
-    def _result(self, label):
-        return self.window.find("text", description=self.results[label])
-
     def result(self, label):
         """The whole result, which a screen reader gets even where the label shortens it."""
-        return self._result(label).name
+        return self._control(label).name
 
     def expect_results(self, results):
         for label, expected in results.items():

@@ -13,8 +13,9 @@
 
 namespace evdrive::batch {
 
-// What a cell held where the table keeps types: a CSV cell is text.
+// What a cell held where the table keeps types.
 enum class CellKind : std::uint8_t {
+    Untyped,           // a CSV cell: text, which may read as a number
     Text,
     Number,            // the shortest text that reads back as the same double
     Boolean,           // "TRUE" or "FALSE"
@@ -31,8 +32,8 @@ struct Record {
     bool crlf = false;               // a CSV record ended in CRLF
     std::size_t line = 1;            // where it starts: a CSV table's line, a sheet's row
 
-    CellKind kind(std::size_t cell) const {
-        return cell < kinds.size() ? kinds[cell] : CellKind::Text;
+        CellKind kind(std::size_t cell) const {
+        return cell < kinds.size() ? kinds[cell] : CellKind::Untyped;
     }
 };
 

@@ -21,15 +21,29 @@
 namespace evdrive::batch {
 namespace {
 
+// The CSV table's rows, in its encoding and line ends.
+class CsvOutput {
+  public:
+    explicit CsvOutput(TableOutput& out)
+        : out_(out) {}
+
+    Outcome<> writeStart(CsvRows& rows, std::size_t) { return out_.write(std::move(rows.text())); }
+    Outcome<> write(CsvRows& rows) { return out_.write(std::move(rows.text())); }
+
+  private:
+    TableOutput& out_;
+};
+
 // Computes the items with jobs threads and writes their rows in order, with a
 // few items in flight at most.
-Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t jobs,
-                            TableOutput& output, const RunSettings& settings) {
+template <class Rows, class Output>
+Outcome<RowTally> writeRows(WorkSource& source, const RowWork<Rows>& rows, std::size_t jobs,
+                            Output& output, const RunSettings& settings) {
     const std::size_t threads = jobs > 1 ? jobs : 0;
     // Enough to keep every thread busy while the oldest item is written;
     // one thread computes each item as it is taken.
     const std::size_t inFlight = threads == 0 ? 1 : 2 * jobs + 1;
-    OrderedWork<WorkItem, WorkDone> work(threads, rows);
+    OrderedWork<WorkItem, WorkDone<Rows>> work(threads, rows);
     RowTally tally;
     std::optional<Problem> stopped;
     bool more = true;
@@ -48,8 +62,8 @@ Outcome<RowTally> writeRows(WorkSource& source, const RowWork& rows, std::size_t
         if (work.pending() == 0) {
             break;
         }
-        WorkDone done = work.take();
-        if (auto written = output.write(std::move(done.out)); !written) {
+        WorkDone<Rows> done = work.take();
+        if (auto written = output.write(done.rows); !written) {
             return std::unexpected(written.error());
         }
         tally.append(done.tally);
@@ -203,6 +217,29 @@ Outcome<Head> readHead(RecordSource& records, std::span<const InputOption> optio
     return head;
 }
 
+// The rows above the header as they came, the header, then the rows of the
+// table with their results.
+template <class Rows, class Output>
+Outcome<RowTally> writeTable(const Head& head, std::span<const std::string> header,
+                             const TableLayout& layout, std::span<const InputOption> options,
+                             const RowSettings& rowSettings, RecordSource* table, Output& out,
+                             const RunSettings& settings) {
+    Rows start(rowSettings.style);
+    for (const auto& row : head.above) {
+        start.asItCame(row->view());
+    }
+    const VehicleRows<Rows> headerRows(layout, options, rowSettings.numbers,
+                                       rowSettings.commaDelimited);
+    headerRows.writeHeader(header, start);
+    if (auto written = out.writeStart(start, head.above.size()); !written) {
+        return std::unexpected(written.error());
+    }
+    const RowWork<Rows> rows(layout, options, rowSettings, table, header.size());
+    WorkSource source(table, headerRows.gridSize(), settings.readSize);
+    source.readFirst(head.after);
+    return writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out, settings);
+}
+
 } // namespace
 
 Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> options,
@@ -244,30 +281,24 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
     // Spreadsheets keep the line ends of a file they open, and take its
     // encoding from its mark.
     const char delimiter = format.dialect.delimiter;
-    const TableStyle style{delimiter, crlf ? "\r\n" : "\n", settings.numbers};
-    TableOutput out(output, format.encoding, format.dialect.crAlone);
-    if (format.byteOrderMark) {
-        if (auto written = out.write("\uFEFF"); !written) {
-            return std::unexpected(written.error());
-        }
-    }
+    const RowSettings rowSettings{{delimiter, crlf ? "\r\n" : "\n", settings.numbers.decimalComma},
+                                  settings.numbers,
+                                  delimiter == ','};
+    TableOutput text(output, format.encoding, format.dialect.crAlone);
     std::string start;
+    if (format.byteOrderMark) {
+        start += "\uFEFF";
+    }
     if (format.dialect.separatorLine) {
-        start = std::string("sep=") + delimiter + std::string(style.lineEnd);
+        start += std::string("sep=") + delimiter + std::string(rowSettings.style.lineEnd);
     }
-    const VehicleRows headerRows(*layout, options, style);
-    for (const auto& row : head.above) {
-        headerRows.writeAsItCame(row->view(), start);
-    }
-    headerRows.writeHeader(header, start);
-    if (auto written = out.write(std::move(start)); !written) {
+    if (auto written = text.write(std::move(start)); !written) {
         return std::unexpected(written.error());
     }
-    const RowWork rows(*layout, options, style, table.get(), header.size());
-    WorkSource source(table.get(), headerRows.gridSize(), settings.readSize);
-    source.readFirst(head.after);
-    auto tally = writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out, settings);
-    if (auto flushed = out.flush(); !flushed && tally) {
+    CsvOutput out(text);
+    auto tally = writeTable<CsvRows>(head, header, *layout, options, rowSettings, table.get(), out,
+                                     settings);
+    if (auto flushed = text.flush(); !flushed && tally) {
         return std::unexpected(flushed.error());
     }
     return tally;

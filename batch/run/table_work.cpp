@@ -3,6 +3,7 @@
 #include "batch/run/table_work.h"
 
 #include "batch/integer_text.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 
@@ -62,19 +63,21 @@ Outcome<std::optional<WorkItem>> WorkSource::next() {
     return WorkItem{batch_, from, gridNext_};
 }
 
-RowWork::RowWork(const TableLayout& layout, std::span<const InputOption> options, TableStyle style,
-                 const RecordSource* records, std::size_t headerSize)
+template <class Rows>
+RowWork<Rows>::RowWork(const TableLayout& layout, std::span<const InputOption> options,
+                       RowSettings settings, const RecordSource* records, std::size_t headerSize)
     : layout_(layout)
     , options_(options)
-    , style_(style)
+    , settings_(settings)
     , records_(records)
     , headerSize_(headerSize) {}
 
-WorkDone RowWork::operator()(const WorkItem& item) const {
-    WorkDone done;
-    VehicleRows rows(layout_, options_, style_);
+template <class Rows>
+WorkDone<Rows> RowWork<Rows>::operator()(const WorkItem& item) const {
+    WorkDone<Rows> done{Rows(settings_.style), 0, {}, std::nullopt};
+    VehicleRows<Rows> rows(layout_, options_, settings_.numbers, settings_.commaDelimited);
     if (!item.batch) {
-        rows.writeRecord({}, item.gridFrom, item.gridTo, done.out, done.tally);
+        rows.writeRecord({}, item.gridFrom, item.gridTo, done.rows, done.tally);
         done.lastLine = item.gridTo;
         return done;
     }
@@ -92,21 +95,24 @@ WorkDone RowWork::operator()(const WorkItem& item) const {
         if (record->cells.size() > headerSize_) {
             done.malformed =
                 Problem{ExitStatus::BadInput, records_->place(record->line),
-                        integerText(record->cells.size()) + " cells, more than the header's " +
-                            integerText(headerSize_)};
+                        format(tr("%1 cells, more than the header's %2"),
+                               {integerText(record->cells.size()), integerText(headerSize_)})};
             break;
         }
         // A blank row separates vehicles; it is none.
         if (isBlank(*record)) {
             if (item.gridFrom == 0) {
-                rows.writeAsItCame(*record, done.out);
+                done.rows.asItCame(*record);
             }
             continue;
         }
-        rows.writeRecord(*record, item.gridFrom, item.gridTo, done.out, done.tally);
+        rows.writeRecord(*record, item.gridFrom, item.gridTo, done.rows, done.tally);
         done.lastLine = record->line;
     }
     return done;
 }
+
+template class RowWork<CsvRows>;
+template class RowWork<WorkbookRows>;
 
 } // namespace evdrive::batch

@@ -30,11 +30,12 @@ struct WorkItem {
     std::uint64_t gridTo = 0;
 };
 
+template <class Rows>
 struct WorkDone {
-    std::string out;
-    std::size_t lastLine = 0; // of the last record whose rows are in out
+    Rows rows;
+    std::size_t lastLine = 0; // of the last record whose rows are in rows
     RowTally tally;
-    std::optional<Problem> malformed; // the rows before it are in out
+    std::optional<Problem> malformed; // the rows before it are in rows
 };
 
 // Cuts the table into work: batches of whole records of about as many rows
@@ -61,18 +62,26 @@ class WorkSource {
     std::uint64_t gridNext_ = 0;
 };
 
-// Makes the rows of an item; one such serves every thread of a run.
+// What a run writes the rows of its table with.
+struct RowSettings {
+    TableStyle style;
+    NumberStyle numbers;
+    bool commaDelimited = true; // a comma in a field is then no decimal comma
+};
+
+// Makes the rows of an item into Rows; one such serves every thread of a run.
+template <class Rows>
 class RowWork {
   public:
-    RowWork(const TableLayout& layout, std::span<const InputOption> options, TableStyle style,
+    RowWork(const TableLayout& layout, std::span<const InputOption> options, RowSettings settings,
             const RecordSource* records, std::size_t headerSize);
 
-    WorkDone operator()(const WorkItem& item) const;
+    WorkDone<Rows> operator()(const WorkItem& item) const;
 
   private:
     const TableLayout& layout_;
     std::span<const InputOption> options_;
-    TableStyle style_;
+    RowSettings settings_;
     const RecordSource* records_; // null for the one record options make
     std::size_t headerSize_;
 };

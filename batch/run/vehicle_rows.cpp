@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/run/vehicle_rows.h"
 
-#include "batch/records/csv_text.h"
 #include "core/drivetrain_catalogue.h"
+#include "core/failure_text.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -18,11 +18,13 @@ std::string_view cellOrEmpty(std::span<const std::string_view> cells, std::size_
 
 } // namespace
 
-VehicleRows::VehicleRows(const TableLayout& layout, std::span<const InputOption> options,
-                         TableStyle style)
+template <class Rows>
+VehicleRows<Rows>::VehicleRows(const TableLayout& layout, std::span<const InputOption> options,
+                               NumberStyle numbers, bool commaDelimited)
     : layout_(layout)
-    , style_(style)
-    , notes_(layout.resultNaming, style.numbers.decimalComma) {
+    , numbers_(numbers)
+    , notes_(layout.resultNaming, numbers.decimalComma)
+    , commaDelimited_(commaDelimited) {
     for (const InputOption& option : options) {
         const std::size_t index = option.input.index;
         echoRecords_ = echoRecords_ && layout.columnOfInput[index] == TableLayout::none;
@@ -42,51 +44,32 @@ VehicleRows::VehicleRows(const TableLayout& layout, std::span<const InputOption>
         const std::size_t column = layout.columnOfInput[index];
         if (column != TableLayout::none && !givesInput(options, index)) {
             cellOfInput_.emplace_back(index, column);
+            fromRecord_[index] = true;
         }
     }
 }
 
-void VehicleRows::writeHeader(std::span<const std::string> header, std::string& out) const {
-    bool first = true;
-    const auto cell = [&](std::string_view text) {
-        if (!first) {
-            out += style_.delimiter;
-        }
-        first = false;
-        appendCell(out, text, style_.delimiter);
-    };
+template <class Rows>
+void VehicleRows<Rows>::writeHeader(std::span<const std::string> header, Rows& rows) const {
     for (const std::string& name : header) {
-        cell(name);
+        rows.cell(name, CellKind::Text);
     }
     for (const std::size_t index : layout_.addedInputs) {
-        cell(layout_.inputNames[index]);
+        rows.cell(layout_.inputNames[index], CellKind::Text);
     }
     for (const std::size_t added : layout_.appendedColumns) {
-        cell(layout_.addedName(added));
+        rows.cell(layout_.addedName(added), CellKind::Text);
     }
-    out += style_.lineEnd;
-}
-
-void VehicleRows::writeAsItCame(const Record& record, std::string& out) const {
-    if (record.kinds.empty()) {
-        out += record.raw;
-    } else {
-        for (std::size_t column = 0; column < record.cells.size(); ++column) {
-            if (column > 0) {
-                out += style_.delimiter;
-            }
-            appendCell(out, record.cells[column], style_.delimiter);
-        }
-    }
-    out += style_.lineEnd;
+    rows.endRow();
 }
 
 // Counts through the grid like an odometer, the last sweep fastest.
-void VehicleRows::setGridPoint(std::uint64_t point) {
+template <class Rows>
+void VehicleRows<Rows>::setGridPoint(std::uint64_t point) {
     for (std::size_t sweep = sweeps_.size(); sweep-- > 0;) {
         const Sweep& values = *sweeps_[sweep]->sweep;
         sweepTexts_[sweep] = values.text(point % values.count);
-        if (style_.numbers.decimalComma) {
+        if (numbers_.decimalComma) {
             sweepTexts_[sweep] = swapPointAndComma(sweepTexts_[sweep]);
         }
         inputs_[sweeps_[sweep]->input.index] = sweepTexts_[sweep];
@@ -94,8 +77,9 @@ void VehicleRows::setGridPoint(std::uint64_t point) {
     }
 }
 
-void VehicleRows::writeRecord(const Record& record, std::uint64_t from, std::uint64_t to,
-                              std::string& out, RowTally& tally) {
+template <class Rows>
+void VehicleRows<Rows>::writeRecord(const Record& record, std::uint64_t from, std::uint64_t to,
+                                    Rows& rows, RowTally& tally) {
     for (const auto& [index, column] : cellOfInput_) {
         inputs_[index] = cellOrEmpty(record.cells, column);
     }
@@ -103,19 +87,20 @@ void VehicleRows::writeRecord(const Record& record, std::uint64_t from, std::uin
         if (!sweeps_.empty()) {
             setGridPoint(point);
         }
-        writeRow(record, out, tally);
+        writeRow(record, rows, tally);
     }
 }
 
-void VehicleRows::writeRow(const Record& record, std::string& out, RowTally& tally) {
-    const char delimiter = style_.delimiter;
+template <class Rows>
+void VehicleRows<Rows>::writeRow(const Record& record, Rows& rows, RowTally& tally) {
     DrivetrainCells fields;
     for (std::size_t index = 0; index < inputCount; ++index) {
-        fields[index] = fieldText(inputs_[index], index, style_.numbers, fieldTexts_[index]);
+        fields[index] = fieldText(inputs_[index], index, numbers_, fieldTexts_[index]);
     }
     const DrivetrainFigures figures = computeDrivetrainFigures(fields);
     const std::string& notes = notes_.of(figures.inputs, fields);
     blamed_.clear();
+    blamedInputs_ = 0;
     if (figures.failure) {
         const RunFailure& failure = *figures.failure;
         tally.countRow(failure.kind, record.line, !notes.empty());
@@ -128,75 +113,86 @@ void VehicleRows::writeRow(const Record& record, std::string& out, RowTally& tal
                 blamed_ += layout_.inputNames[index];
             }
         }
+        if constexpr (Rows::marksCells) {
+            describe(failure);
+        }
     } else {
         tally.countRow(std::nullopt, record.line, !notes.empty());
     }
     const RowOutcome outcome{figures, blamed_, notes};
+    const auto input = [&](std::size_t index, CellKind kind) {
+        rows.cell(inputs_[index], kind);
+        if (blamedInputs_ & (std::uint32_t{1} << index)) {
+            rows.mark(failureMessage_);
+        }
+    };
 
     const std::span<const std::string_view> cells = record.cells;
     const std::size_t columns = layout_.inputOfColumn.size();
-    if (echoRecords_ && record.plain) {
-        out += record.raw;
-        out.append(columns - std::min(columns, cells.size()), delimiter);
+    if (echoRecords_ && record.plain && !Rows::marksCells) {
+        rows.echo(record.raw, columns - std::min(columns, cells.size()));
     } else {
         for (std::size_t column = 0; column < columns; ++column) {
-            if (column > 0) {
-                out += delimiter;
-            }
             const std::size_t index = layout_.inputOfColumn[column];
             const std::size_t added = layout_.addedOfColumn[column];
             if (added != TableLayout::none) {
-                writeAdded(addedColumns[added].cell(outcome), out);
+                writeAdded(addedColumns[added].cell(outcome), rows);
+            } else if (index == TableLayout::none) {
+                rows.cell(cellOrEmpty(cells, column), record.kind(column));
             } else {
-                appendCell(out,
-                           index == TableLayout::none ? cellOrEmpty(cells, column) : inputs_[index],
-                           delimiter);
+                input(index, fromRecord_[index] ? record.kind(column) : CellKind::Untyped);
             }
         }
     }
     for (const std::size_t index : layout_.addedInputs) {
-        out += delimiter;
-        appendCell(out, inputs_[index], delimiter);
+        input(index, CellKind::Untyped);
     }
     for (const std::size_t added : layout_.appendedColumns) {
-        out += delimiter;
-        writeAdded(addedColumns[added].cell(outcome), out);
+        writeAdded(addedColumns[added].cell(outcome), rows);
     }
-    out += style_.lineEnd;
+    rows.endRow();
+}
+
+// The window's message, with the fields to blame named as the window names them.
+template <class Rows>
+void VehicleRows<Rows>::describe(const RunFailure& failure) {
+    blamedInputs_ = failure.inputs;
+    std::vector<BlamedInput> blamed;
+    for (std::size_t index = 0; index < inputCount; ++index) {
+        if (failure.inputs & (std::uint32_t{1} << index)) {
+            const auto& quantity = drivetrainInputs[index];
+            blamed.push_back({std::string(quantity.caption), std::string(quantity.hint)});
+        }
+    }
+    failureMessage_ = describeFailure(failure.kind, failure.cause, blamed);
 }
 
 // A field that is no number may be one written in a way the options read.
-void VehicleRows::noteFailedField(const RunFailure& failure, RowTally& tally) const {
+template <class Rows>
+void VehicleRows<Rows>::noteFailedField(const RunFailure& failure, RowTally& tally) const {
     if (failure.cause != FailureCause::NotANumber) {
         return;
     }
     const std::string_view cell =
         inputs_[static_cast<std::size_t>(std::countr_zero(failure.inputs))];
-    const NumberStyle& numbers = style_.numbers;
     tally.digitGroupsInFailedField =
         tally.digitGroupsInFailedField ||
-        (!numbers.digitGrouping && readsWithDigitGrouping(cell, numbers.decimalComma));
+        (!numbers_.digitGrouping && readsWithDigitGrouping(cell, numbers_.decimalComma));
     tally.decimalCommaInFailedField =
         tally.decimalCommaInFailedField ||
-        (!numbers.decimalComma && style_.delimiter != ',' && holdsDecimalComma(cell));
+        (!numbers_.decimalComma && !commaDelimited_ && holdsDecimalComma(cell));
 }
 
-void VehicleRows::writeAdded(const AddedCell& cell, std::string& out) const {
-    if (!cell.number) {
-        if (!cell.text.empty()) {
-            appendCell(out, cell.text, style_.delimiter);
-        }
-        return;
-    }
-    NumberText number;
-    const std::string_view text = formatGeneral(*cell.number, number);
-    if (style_.numbers.decimalComma) {
-        std::replace(number.begin(), number.begin() + text.size(), '.', ',');
-        appendCell(out, text, style_.delimiter);
+template <class Rows>
+void VehicleRows<Rows>::writeAdded(const AddedCell& cell, Rows& rows) const {
+    if (cell.number) {
+        rows.number(*cell.number);
     } else {
-        // Digits, a point, a sign and an E: never quoted.
-        out += text;
+        rows.text(cell.text);
     }
 }
+
+template class VehicleRows<CsvRows>;
+template class VehicleRows<WorkbookRows>;
 
 } // namespace evdrive::batch

@@ -57,14 +57,9 @@ class SheetListParser : public XmlParser {
         if (name != "sheet") {
             return;
         }
-        // The relationship's id is the one namespaced attribute "id".
+        // The relationship's id is "r:id", whatever the prefix.
         const char* sheetName = attribute(attributes, "name");
-        const char* id = nullptr;
-        for (const char** attribute = attributes; *attribute != nullptr; attribute += 2) {
-            if (std::strchr(*attribute, '|') != nullptr && endsWith(*attribute, "|id")) {
-                id = attribute[1];
-            }
-        }
+        const char* id = attribute(attributes, "id", true);
         if (sheetName != nullptr && id != nullptr) {
             sheets.push_back({sheetName, id});
         }

@@ -139,8 +139,13 @@ Outcome<> WorkbookWriter::writeRow(std::span<const WorkbookCell> cells, RowStyle
             break;
         }
         if (error == LXW_NO_ERROR && cell.marked && !cell.comment.empty()) {
-            text_.assign(cell.comment);
-            error = worksheet_write_comment(sheet, row_, column, text_.c_str());
+            if (notes_ == maxNotes) {
+                ++notesLeftOut_;
+            } else {
+                ++notes_;
+                text_.assign(cell.comment);
+                error = worksheet_write_comment(sheet, row_, column, text_.c_str());
+            }
         }
         if (error != LXW_NO_ERROR) {
             return std::unexpected(failure(error));

@@ -17,7 +17,7 @@ struct WorkbookCell {
     enum class Kind { Empty, Number, Text };
     Kind kind = Kind::Empty;
     double number = 0;
-    std::string_view text;
+    std::string_view text = {};
     // A marked cell is filled in light red and carries comment as its note.
     bool marked = false;
     std::string_view comment = {};
@@ -57,8 +57,13 @@ struct ChartSheet {
 // written by close(); failures name it and are IoFailure, but for what no
 // workbook holds (a row beyond 1048576, a text beyond 32767 characters),
 // BadInput.
+//
+// Notes are the one thing held until close(), some 800 bytes each: the first
+// maxNotes marked cells get theirs, later ones their fill alone.
 class WorkbookWriter {
   public:
+    static constexpr std::uint32_t maxNotes = 65536;
+
     // sheetName is made a valid sheet name: characters a sheet name cannot
     // hold become '_', and it is cut to 31 characters; an empty one is "results".
     // The file is created at once, so that a path that cannot be written
@@ -77,6 +82,9 @@ class WorkbookWriter {
     // Writes the file; nothing is written after a failure.
     Outcome<> close();
 
+    // How many marked cells got no note, past maxNotes.
+    std::uint64_t notesLeftOut() const { return notesLeftOut_; }
+
   private:
     struct Library;
     WorkbookWriter(std::string path, std::string sheetName, std::unique_ptr<Library> library);
@@ -86,6 +94,8 @@ class WorkbookWriter {
     std::string sheetName_;
     std::unique_ptr<Library> library_;
     std::uint32_t row_ = 0;
+    std::uint32_t notes_ = 0;
+    std::uint64_t notesLeftOut_ = 0;
     std::string text_; // a cell's text with its terminating NUL
 };
 

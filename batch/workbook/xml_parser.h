@@ -11,8 +11,8 @@
 namespace evdrive::batch {
 
 // A streaming XML parser that hands its handler the local names of elements
-// and attributes, whatever prefix a writer bound their namespace to ("x:row"
-// is a row). A handler may suspend the parser and resume it later.
+// and attributes, whatever prefix a writer gave them ("x:row" is a row). A
+// handler may suspend the parser and resume it later.
 class XmlParser {
   public:
     XmlParser();
@@ -32,8 +32,10 @@ class XmlParser {
     std::string error() const;
 
   protected:
-    // The value of the attribute with this local name, or null.
-    static const char* attribute(const char** attributes, std::string_view localName);
+    // The value of the attribute with this local name, or null; prefixed:
+    // only one with a prefix ("r:id" but not "id").
+    static const char* attribute(const char** attributes, std::string_view localName,
+                                 bool prefixed = false);
 
     void suspend();
     // Stops with an error of the handler's own; error() gives what.

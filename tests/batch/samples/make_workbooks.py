@@ -15,6 +15,9 @@
   "x:" namespace prefixes, inline strings, rich text with a phonetic run,
   rows and cells without their references, a formula with a string result,
   and the first sheet in tab order stored as sheet2.xml;
+- workbook_damaged_xml.xlsx, workbook_missing_string.xlsx: the hand-made
+  workbook with its sheet's XML cut short, and with a cell naming a shared
+  string the workbook does not have;
 - other_formats/: an OpenDocument spreadsheet and an Excel 97-2003 workbook
   saved by LibreOffice, that workbook again named .et, a binary workbook's
   and a plain zip's parts, a PDF's start.
@@ -84,7 +87,7 @@ RELS = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
 PACKAGE_RELS = "http://schemas.openxmlformats.org/package/2006/relationships"
 
 
-def handmade_workbook(path):
+def handmade_workbook(path, edit=lambda sheet: sheet):
     content_types = f"""<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">
 <Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>
@@ -140,7 +143,14 @@ def handmade_workbook(path):
         archive.writestr("xl/_rels/workbook.xml.rels", workbook_rels)
         archive.writestr("xl/strings.xml", strings)
         archive.writestr("xl/worksheets/sheet1.xml", other)
-        archive.writestr("xl/worksheets/sheet2.xml", vehicles)
+        archive.writestr("xl/worksheets/sheet2.xml", edit(vehicles))
+
+
+def damaged_workbooks():
+    handmade_workbook(os.path.join(here, "workbook_damaged_xml.xlsx"),
+                      lambda sheet: sheet[:sheet.index('<x:row r="4">') + 12])
+    handmade_workbook(os.path.join(here, "workbook_missing_string.xlsx"),
+                      lambda sheet: sheet.replace('<x:v>3</x:v>', '<x:v>99</x:v>'))
 
 
 def zip_of(path, parts):
@@ -156,6 +166,7 @@ def main():
     saved_by_libreoffice(openpyxl_made, os.path.join(here, "workbook_captions_libreoffice.xlsx"),
                          "xlsx", "Calc MS Excel 2007 XML")
     handmade_workbook(os.path.join(here, "workbook_keys_handmade.xlsx"))
+    damaged_workbooks()
 
     saved_by_libreoffice(openpyxl_made, os.path.join(others, "vehicles.ods"), "ods", "calc8")
     saved_by_libreoffice(openpyxl_made, os.path.join(others, "vehicles.xls"), "xls", "MS Excel 97")

@@ -43,6 +43,10 @@ XmlParser::~XmlParser() {
 }
 
 std::span<char> XmlParser::buffer(std::size_t size) {
+    // Expat has no room to give before any is asked for.
+    if (size == 0) {
+        return {};
+    }
     void* room = XML_GetBuffer(parser_, static_cast<int>(size));
     if (room == nullptr) {
         throw std::bad_alloc();

@@ -58,7 +58,7 @@ struct ChartSheet {
 // workbook holds (a row beyond 1048576, a text beyond 32767 characters),
 // BadInput.
 //
-// Notes are the one thing held until close(), some 800 bytes each: the first
+// Notes are the one thing held until close(), some 400 bytes each: the first
 // maxNotes marked cells get theirs, later ones their fill alone.
 class WorkbookWriter {
   public:

@@ -42,6 +42,22 @@ TEST(WrittenWorkbook, IsNotMadeWhereNoFileCanBe) {
     EXPECT_EQ(writer.error().message(), path + ": No such file or directory");
 }
 
+// Memory holds the notes until the file is written: past maxNotes, marked
+// cells get their fill alone.
+TEST(WrittenWorkbook, KeepsNotesWithinBounds) {
+    const std::string path = temporaryPath("evdrive_notes");
+    auto writer = WorkbookWriter::create(path, "results");
+    ASSERT_TRUE(writer);
+    const WorkbookCell marked{
+        .kind = WorkbookCell::Kind::Number, .number = 1, .marked = true, .comment = "有误"};
+    for (std::uint32_t row = 0; row < WorkbookWriter::maxNotes + 2; ++row) {
+        ASSERT_TRUE((*writer)->writeRow({&marked, 1}));
+    }
+    EXPECT_EQ((*writer)->notesLeftOut(), 2u);
+    ASSERT_TRUE((*writer)->close());
+    std::filesystem::remove(path);
+}
+
 // Sheet names as a CSV file's stem may give them, made valid.
 TEST(WrittenWorkbook, TakesAValidSheetName) {
     const std::string path = temporaryPath("evdrive_sheet_name");

@@ -38,6 +38,7 @@ struct ZipArchive::State {
     std::string bytes;
     std::uint64_t position = 0;
     int readError = 0; // errno of a failed read of the file
+    bool readAny = false;
     unzFile zip = nullptr;
     bool partOpen = false;
     std::string part; // the open part's name, for messages
@@ -59,6 +60,7 @@ struct ZipArchive::State {
             if (got < size && std::ferror(self.file.get())) {
                 self.readError = errno != 0 ? errno : EIO;
             }
+            self.readAny = self.readAny || got > 0;
             return static_cast<uLong>(got);
         }
         const std::uint64_t available =
@@ -100,10 +102,12 @@ struct ZipArchive::State {
     static int error(voidpf, voidpf stream) { return of(stream).readError; }
 
     // Problems of reading the file itself come first: they make the archive
-    // look damaged when it is not.
+    // look damaged when it is not. A file whose first read fails, a folder
+    // for one, does not open as a workbook.
     Problem failure(std::string_view what) const {
         if (readError != 0) {
-            return {ExitStatus::IoFailure, name, std::strerror(readError)};
+            return {readAny ? ExitStatus::IoFailure : ExitStatus::BadInput, name,
+                    std::strerror(readError)};
         }
         return {ExitStatus::BadInput, name, "a damaged workbook: " + std::string(what)};
     }

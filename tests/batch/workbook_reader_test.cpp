@@ -175,6 +175,12 @@ const Unopened unopened[] = {
     {"NoZip", "captions_with_units_bom.csv", std::nullopt,
      "a damaged workbook: its zip directory cannot be read"},
     {"NoSuchFile", "no_such_workbook.xlsx", std::nullopt, "No such file or directory"},
+// Windows refuses to open a folder as a file, as it does a file it may not read.
+#ifdef _WIN32
+    {"Folder", "other_formats", std::nullopt, "Permission denied"},
+#else
+    {"Folder", "other_formats", std::nullopt, "Is a directory"},
+#endif
 };
 
 INSTANTIATE_TEST_SUITE_P(Workbooks, UnopenedWorkbooks, testing::ValuesIn(unopened));

@@ -5,8 +5,9 @@
 # Builds evdrive for 64-bit Windows on Debian and tests it under Wine:
 #
 # - cross-builds evdrive.exe and evdrive-batch.exe with MinGW-w64 against the
-#   static Qt of scripts/windows-qt.sh, with GoogleTest for MinGW built once
-#   into the same cache, and the icon renderers of a native build
+#   static Qt of scripts/windows-qt.sh and the workbook libraries of
+#   scripts/windows-libs.sh, with GoogleTest for MinGW built once into the
+#   same cache, and the icon renderers of a native build
 #   (build-windows-host) for the build steps that need the SVG renderer;
 # - runs the core, batch and widget tests under Wine on a virtual X display,
 #   and checks that evdrive-batch.exe writes the same bytes as the Linux
@@ -99,6 +100,11 @@ qt_prefix=$(EVDRIVE_WINDOWS_CACHE="$cache" "$evdrive_root/scripts/windows-qt.sh"
 took "$step" "static Qt ready"
 
 step=$(date +%s)
+libs_prefix=$(EVDRIVE_WINDOWS_CACHE="$cache" "$evdrive_root/scripts/windows-libs.sh" | tail -n 1)
+[ -f "$libs_prefix/lib/libxlsxwriter.a" ] || fail "no workbook libraries from scripts/windows-libs.sh"
+took "$step" "workbook libraries ready"
+
+step=$(date +%s)
 gtest_prefix=$(googletest_prefix)
 took "$step" "GoogleTest ready"
 
@@ -123,10 +129,13 @@ wine_prefix="$build/wine"
 "$evdrive_root/tests/windows/wine_prefix.sh" "$wine_prefix" 1280x1024
 emulator="env;WINEPREFIX=$wine_prefix;WINEDEBUG=-all;WINEQT_FORCE_STDERR_LOGGING=1;wine"
 
+# pkg-config finds the workbook libraries for Windows alone, whenever CMake
+# configures the cross build again.
+export PKG_CONFIG_LIBDIR="$libs_prefix/lib/pkgconfig"
 step=$(date +%s)
 configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
     -DCMAKE_TOOLCHAIN_FILE="$qt_toolchain" \
-    -DQT_ADDITIONAL_PACKAGES_PREFIX_PATH="$gtest_prefix" \
+    "-DQT_ADDITIONAL_PACKAGES_PREFIX_PATH=$gtest_prefix;$libs_prefix" \
     -DEVDRIVE_HOST_TOOLS="$host_build" \
     "-DCMAKE_CROSSCOMPILING_EMULATOR=$emulator"
 cmake --build "$build" --parallel "$(nproc)"

@@ -76,9 +76,15 @@ Outcome<> readableTable(TableKind kind, const std::string& name) {
     std::string_view what;
     switch (kind) {
     case TableKind::Text:
+        return {};
     case TableKind::Zip:
     case TableKind::Workbook:
-        return {};
+        if (workbooksBuilt) {
+            return {};
+        }
+        what = tr("a workbook or zip archive: this build of evdrive-batch reads CSV only; save "
+                  "the table as CSV");
+        break;
     case TableKind::BinaryWorkbook:
         what = tr("an Excel binary workbook (.xlsb): save it as .xlsx or CSV");
         break;

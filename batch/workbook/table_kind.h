@@ -33,8 +33,11 @@ TableKind classifyStart(std::string_view start, std::string_view fileName);
 // The kind of a zip archive by the names of its parts.
 TableKind classifyArchive(const std::vector<std::string>& partNames);
 
-// Nothing for the kinds evdrive-batch reads (text, and a zip until its parts
-// say more), else the problem naming the input and saying how to save it.
+// Nothing for the kinds evdrive-batch reads (text, and in a build with
+// workbooks a zip until its parts say more), else the problem naming the input and saying how to save it.
 Outcome<> readableTable(TableKind kind, const std::string& name);
+
+// Whether this build reads and writes workbooks.
+inline constexpr bool workbooksBuilt = EVDRIVE_WORKBOOKS != 0;
 
 } // namespace evdrive::batch

@@ -3,6 +3,7 @@
 #include "batch/workbook/sheet_cells.h"
 
 #include "batch/integer_text.h"
+#include "batch/translation.h"
 
 #include <charconv>
 #include <cmath>
@@ -51,14 +52,6 @@ std::optional<std::uint32_t> columnOf(std::string_view reference) {
         return std::nullopt;
     }
     return column - 1;
-}
-
-std::string columnName(std::uint32_t column) {
-    std::string name;
-    for (std::uint32_t rest = column + 1; rest > 0; rest = (rest - 1) / 26) {
-        name.insert(name.begin(), static_cast<char>('A' + (rest - 1) % 26));
-    }
-    return name;
 }
 
 } // namespace
@@ -141,13 +134,14 @@ void SheetCellsParser::startRow(const char** attributes) {
     if (const char* given = attribute(attributes, "r")) {
         const auto read = rowNumberOf(given);
         if (!read) {
-            fail("row number '" + std::string(given) + "' is no row of a sheet");
+            fail(format(tr("row number '%1' is no row of a sheet"), {given}));
             return;
         }
         number = *read;
     }
     if (number <= rowNumber_ || number > maxRows) {
-        fail("row " + integerText(number) + " comes after row " + integerText(rowNumber_));
+        fail(format(tr("row %1 comes after row %2"),
+                    {integerText(number), integerText(rowNumber_)}));
         return;
     }
     rowNumber_ = number;
@@ -163,14 +157,16 @@ void SheetCellsParser::startCell(const char** attributes) {
     if (const char* reference = attribute(attributes, "r")) {
         const auto read = columnOf(reference);
         if (!read) {
-            fail("cell reference '" + std::string(reference) + "' is no cell of a sheet");
+            fail(format(tr("cell reference '%1' is no cell of a sheet"), {reference}));
             return;
         }
         column = *read;
     }
     if (column < stored_.size() || column >= maxColumns) {
-        fail("cell " + columnName(column) + integerText(rowNumber_) + " comes after cell " +
-             columnName(static_cast<std::uint32_t>(stored_.size() - 1)) + integerText(rowNumber_));
+        fail(format(tr("cell %1 comes after cell %2"),
+                    {columnLetters(column) + integerText(rowNumber_),
+                     columnLetters(static_cast<std::uint32_t>(stored_.size() - 1)) +
+                         integerText(rowNumber_)}));
         return;
     }
     while (stored_.size() < column) {
@@ -218,8 +214,8 @@ void SheetCellsParser::endCell() {
         const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), index);
         if (read.ec != std::errc() || read.ptr != digits.data() + digits.size() ||
             index >= strings_.size()) {
-            fail("cell " + cellName() + " names shared string '" + value_ +
-                 "', which the workbook does not have");
+            fail(format(tr("cell %1 names shared string '%2', which the workbook does not have"),
+                        {cellName(), value_}));
             return;
         }
         store(SheetCellKind::Text, strings_[index]);
@@ -232,7 +228,7 @@ void SheetCellsParser::endCell() {
     case CellType::Boolean: {
         const std::string_view value = trimmed(value_);
         if (value != "0" && value != "1") {
-            fail("cell " + cellName() + " holds '" + value_ + "', which is no truth value");
+            fail(format(tr("cell %1 holds '%2', which is no truth value"), {cellName(), value_}));
             return;
         }
         store(SheetCellKind::Boolean, value == "1" ? "TRUE" : "FALSE");
@@ -250,7 +246,7 @@ void SheetCellsParser::storeNumber() {
     const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (read.ec != std::errc() || read.ptr != digits.data() + digits.size() ||
         !std::isfinite(value)) {
-        fail("cell " + cellName() + " holds '" + value_ + "', which is no number");
+        fail(format(tr("cell %1 holds '%2', which is no number"), {cellName(), value_}));
         return;
     }
     char text[32];
@@ -274,7 +270,7 @@ void SheetCellsParser::endRow() {
 }
 
 std::string SheetCellsParser::cellName() const {
-    return columnName(column_) + integerText(rowNumber_);
+    return columnLetters(column_) + integerText(rowNumber_);
 }
 
 } // namespace evdrive::batch

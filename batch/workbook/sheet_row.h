@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace evdrive::batch {
@@ -30,5 +31,14 @@ struct SheetRow {
     std::uint32_t number = 0;
     std::span<const SheetCell> cells;
 };
+
+// A column's letters, from 0: "A", "Z", "AA".
+inline std::string columnLetters(std::uint32_t column) {
+    std::string name;
+    for (std::uint32_t rest = column + 1; rest > 0; rest = (rest - 1) / 26) {
+        name.insert(name.begin(), static_cast<char>('A' + (rest - 1) % 26));
+    }
+    return name;
+}
 
 } // namespace evdrive::batch

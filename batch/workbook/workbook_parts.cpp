@@ -3,6 +3,7 @@
 #include "batch/workbook/workbook_parts.h"
 
 #include "batch/integer_text.h"
+#include "batch/translation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -158,7 +159,7 @@ Outcome<WorkbookParts> readWorkbookParts(ZipArchive& zip) {
         return std::unexpected(parsed.error());
     }
     if (!*parsed) {
-        return std::unexpected(zip.damaged("it has no " + workbookPart));
+        return std::unexpected(zip.damaged(format(tr("it has no %1"), {workbookPart})));
     }
     const auto relationships = relationshipsOf(zip, workbookPart);
     if (!relationships) {
@@ -176,7 +177,7 @@ Outcome<WorkbookParts> readWorkbookParts(ZipArchive& zip) {
             std::ranges::find(*relationships, listed.relationship, &Relationship::id);
         if (found == relationships->end()) {
             return std::unexpected(
-                zip.damaged("sheet '" + listed.name + "' has no part in the workbook"));
+                zip.damaged(format(tr("sheet '%1' has no part in the workbook"), {listed.name})));
         }
         parts.sheets.push_back({listed.name, resolvePart(workbookPart, found->target),
                                 endsWith(found->type, "/worksheet")});
@@ -191,7 +192,8 @@ Outcome<SheetEntry> chooseSheet(const WorkbookParts& parts,
     if (!choice) {
         const auto first = std::ranges::find_if(parts.sheets, &SheetEntry::worksheet);
         if (first == parts.sheets.end()) {
-            return problem(ExitStatus::BadInput, workbookName, "the workbook has no worksheet");
+            return problem(ExitStatus::BadInput, workbookName,
+                           std::string(tr("the workbook has no worksheet")));
         }
         chosen = &*first;
     } else if (const auto named = std::ranges::find(parts.sheets, *choice, &SheetEntry::name);
@@ -204,15 +206,15 @@ Outcome<SheetEntry> chooseSheet(const WorkbookParts& parts,
         if (read.ec != std::errc() || read.ptr != end || number == 0 ||
             number > parts.sheets.size()) {
             return problem(ExitStatus::BadInput, workbookName,
-                           "no sheet '" + *choice +
-                               "' in the workbook; its sheets: " + sheetList(parts));
+                           format(tr("no sheet '%1' in the workbook; its sheets: %2"),
+                                  {*choice, sheetList(parts)}));
         }
         chosen = &parts.sheets[number - 1];
     }
     if (!chosen->worksheet) {
         return problem(ExitStatus::BadInput, workbookName,
-                       "sheet '" + chosen->name +
-                           "' holds a chart, not a table; its sheets: " + sheetList(parts));
+                       format(tr("sheet '%1' holds a chart, not a table; its sheets: %2"),
+                              {chosen->name, sheetList(parts)}));
     }
     return *chosen;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/workbook/workbook_reader.h"
 
+#include "batch/translation.h"
 #include "batch/workbook/shared_strings.h"
 #include "batch/workbook/sheet_cells.h"
 #include "batch/workbook/table_kind.h"
@@ -61,7 +62,7 @@ WorkbookReader::open(Outcome<ZipArchive> zip, const std::optional<std::string>& 
         return std::unexpected(opened.error());
     }
     if (!*opened) {
-        return std::unexpected(zip->damaged("it has no " + chosen->part));
+        return std::unexpected(zip->damaged(format(tr("it has no %1"), {chosen->part})));
     }
     auto state =
         std::unique_ptr<State>(new State{std::move(*zip), std::move(*chosen), std::move(*strings)});

@@ -4,6 +4,7 @@
 
 #include "batch/integer_text.h"
 #include "batch/problem.h"
+#include "batch/translation.h"
 
 #include <cstring>
 #include <new>
@@ -75,11 +76,11 @@ XmlParser::Status XmlParser::status(XML_Status status) {
 }
 
 std::string XmlParser::error() const {
-    const std::string where = "line " + integerText(XML_GetCurrentLineNumber(parser_)) + ": ";
+    const std::string line = integerText(XML_GetCurrentLineNumber(parser_));
     if (!handlerError_.empty()) {
-        return where + handlerError_;
+        return format(tr("line %1: %2"), {line, handlerError_});
     }
-    return where + XML_ErrorString(XML_GetErrorCode(parser_));
+    return format(tr("line %1: %2"), {line, XML_ErrorString(XML_GetErrorCode(parser_))});
 }
 
 const char* XmlParser::attribute(const char** attributes, std::string_view name, bool prefixed) {

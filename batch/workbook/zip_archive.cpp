@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/workbook/zip_archive.h"
 
+#include "batch/translation.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -107,9 +109,9 @@ struct ZipArchive::State {
     Problem failure(std::string_view what) const {
         if (readError != 0) {
             return {readAny ? ExitStatus::IoFailure : ExitStatus::BadInput, name,
-                    std::strerror(readError)};
+                    std::string(errorText(readError))};
         }
-        return {ExitStatus::BadInput, name, "a damaged workbook: " + std::string(what)};
+        return {ExitStatus::BadInput, name, format(tr("a damaged workbook: %1"), {what})};
     }
 };
 
@@ -124,7 +126,7 @@ Outcome<ZipArchive> ZipArchive::openFile(const std::string& path) {
     state->name = path;
     state->file.reset(std::fopen(path.c_str(), "rb"));
     if (!state->file) {
-        return problem(ExitStatus::BadInput, path, std::strerror(errno));
+        return problem(ExitStatus::BadInput, path, std::string(errorText(errno)));
     }
     if (seekFile(state->file.get(), 0, SEEK_END) != 0 ||
         seekFile(state->file.get(), 0, SEEK_SET) != 0) {
@@ -136,7 +138,7 @@ Outcome<ZipArchive> ZipArchive::openFile(const std::string& path) {
             bytes.append(buffer, got);
         }
         if (std::ferror(state->file.get())) {
-            return problem(ExitStatus::IoFailure, path, std::strerror(errno));
+            return problem(ExitStatus::IoFailure, path, std::string(errorText(errno)));
         }
         return openBytes(std::move(bytes), path);
     }
@@ -161,7 +163,7 @@ Outcome<ZipArchive> ZipArchive::openOver(std::unique_ptr<State> state) {
     functions.zerror_file = &State::error;
     state->zip = unzOpen2_64(state.get(), &functions);
     if (state->zip == nullptr) {
-        return std::unexpected(state->failure("its zip directory cannot be read"));
+        return std::unexpected(state->failure(tr("its zip directory cannot be read")));
     }
     return ZipArchive(std::move(state));
 }
@@ -196,7 +198,7 @@ Outcome<bool> ZipArchive::openPart(std::string_view part) {
         return false;
     }
     if (unzOpenCurrentFile(state_->zip) != UNZ_OK) {
-        return std::unexpected(state_->failure(name + " cannot be unpacked"));
+        return std::unexpected(state_->failure(format(tr("%1 cannot be unpacked"), {name})));
     }
     state_->partOpen = true;
     state_->part = name;
@@ -208,12 +210,13 @@ Outcome<std::size_t> ZipArchive::readPart(std::span<char> buffer) {
         unzReadCurrentFile(state_->zip, buffer.data(),
                            static_cast<unsigned>(std::min<std::size_t>(buffer.size(), 1u << 30)));
     if (got < 0) {
-        return std::unexpected(state_->failure(state_->part + " does not unpack"));
+        return std::unexpected(state_->failure(format(tr("%1 does not unpack"), {state_->part})));
     }
     if (got == 0) {
         state_->partOpen = false;
         if (unzCloseCurrentFile(state_->zip) != UNZ_OK) {
-            return std::unexpected(state_->failure(state_->part + " fails its checksum"));
+            return std::unexpected(
+                state_->failure(format(tr("%1 fails its checksum"), {state_->part})));
         }
     }
     return static_cast<std::size_t>(got);

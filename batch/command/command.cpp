@@ -11,7 +11,9 @@
 #include "batch/run/table_run.h"
 #include "batch/text/byte_source.h"
 #include "batch/translation.h"
+#include "batch/workbook/table_kind.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -82,14 +84,21 @@ std::string summary(const RowTally& tally, bool fromTable) {
         text += format(tr(": %1"), {kinds});
     }
     if (tally.firstFailedLine) {
-        text += fromTable
-                    ? format(tr("; the first on line %1"), {integerText(*tally.firstFailedLine)})
-                    : format(tr("; the first in row %1"), {integerText(*tally.firstFailedRow)});
+        text += !fromTable
+                    ? format(tr("; the first in row %1"), {integerText(*tally.firstFailedRow)})
+                : tally.sheetRows
+                    ? format(tr("; the first in row %1 of the sheet"),
+                             {integerText(*tally.firstFailedLine)})
+                    : format(tr("; the first on line %1"), {integerText(*tally.firstFailedLine)});
     }
     if (tally.noted > 0) {
         text += format(tally.noted == 1 ? tr("; 1 row with a note on its figures")
                                         : tr("; %1 rows with notes on their figures"),
                        {integerText(tally.noted)});
+    }
+    if (tally.uncomputedFormulaInFailedField) {
+        text += tr("; some fields are formulas whose values the workbook does not hold: open it "
+                   "in a spreadsheet and save it, and run again");
     }
     if (tally.decimalCommaInFailedField) {
         text += tr("; fields with a comma are no numbers here: for decimal commas, give "
@@ -100,6 +109,15 @@ std::string summary(const RowTally& tally, bool fromTable) {
                    "thousands, give --digit-grouping");
     }
     return text;
+}
+
+// -o names a workbook by its extension, as spreadsheets do.
+bool namesWorkbook(std::string_view path) {
+    const std::string_view extension = ".xlsx";
+    return path.size() > extension.size() &&
+           std::equal(
+               extension.begin(), extension.end(), path.end() - extension.size(),
+               [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 
 int run(std::span<const std::string_view> args, std::string_view version, const Streams& streams,
@@ -141,13 +159,26 @@ int run(std::span<const std::string_view> args, std::string_view version, const 
     } else if (fromStandardInput) {
         source.emplace(streams.in, std::string(tr("standard input")), false);
     }
+    const bool workbook = options->output && namesWorkbook(*options->output);
+    if (workbook && !workbooksBuilt) {
+        return report.fail({ExitStatus::BadInput, "-o " + *options->output,
+                            std::string(tr("this build of evdrive-batch writes CSV only"))});
+    }
     std::unique_ptr<OutputFile> output;
+    TableDestination destination{streams.out};
     if (options->output) {
         auto created = OutputFile::create(*options->output);
         if (!created) {
             return report.fail(created.error());
         }
         output = std::move(*created);
+        destination.stream = output->stream();
+        if (workbook) {
+            if (auto released = output->releaseStream(); !released) {
+                return report.fail(released.error());
+            }
+            destination = {nullptr, output->temporaryPath(), *options->output};
+        }
     }
     Interruption interruption(streams.err, output ? output->temporaryPath() : std::string(),
                               options->output.value_or(""), !source);
@@ -157,12 +188,15 @@ int run(std::span<const std::string_view> args, std::string_view version, const 
         .format = {options->encoding, options->delimiter},
         .numbers = {options->decimalComma, options->digitGrouping},
         .headerRow = options->headerRow,
+        .sheet = options->sheet,
+        .inputPath = fromFile ? *options->file : std::string(),
+        .inputName = fromFile ? *options->file : std::string(tr("standard input")),
         .keptColumns = options->keptColumns,
         .notices = &report,
         .progress = &interruption.progress(),
     };
-    const auto tally = runTable(source ? &*source : nullptr, options->inputs,
-                                output ? output->stream() : streams.out, settings);
+    const auto tally =
+        runTable(source ? &*source : nullptr, options->inputs, destination, settings);
     if (!tally) {
         return report.fail(tally.error());
     }

@@ -114,6 +114,14 @@ constexpr ValueOption valueOptions[] = {
      },
      "-o"},
     {"--header-row", setHeaderRow},
+    {"--sheet",
+     [](Options& o, std::string_view a, std::string_view v) -> Outcome<> {
+         if (v.empty()) {
+             return fault(a, tr("expected a sheet's name, or its number counted from 1"));
+         }
+         o.sheet = std::string(v);
+         return {};
+     }},
     {"--keep-column",
      [](Options& o, std::string_view, std::string_view v) -> Outcome<> {
          o.keptColumns.emplace_back(v);

@@ -33,6 +33,7 @@ struct Options {
     bool decimalComma = false;            // "0,28" in the table is 0.28, and results are so written
     bool digitGrouping = false;           // "1,500" and "1 500" in the table are 1500
     std::optional<std::size_t> headerRow; // the header's row, from 1
+    std::optional<std::string> sheet;     // a workbook's sheet, by name or number from 1
     bool strict = false;                  // a failed calculation makes the run fail
     std::vector<std::string> keptColumns; // header names never taken for mistyped inputs
     bool help = false;

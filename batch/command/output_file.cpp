@@ -116,11 +116,22 @@ Outcome<std::unique_ptr<OutputFile>> OutputFile::create(const std::string& path)
 #endif
 }
 
+Outcome<> OutputFile::releaseStream() {
+    const int closed = std::fclose(stream_);
+    stream_ = nullptr;
+    if (closed != 0) {
+        return cannotWrite(path_, errno);
+    }
+    return {};
+}
+
 OutputFile::~OutputFile() {
     if (committed_) {
         return;
     }
-    std::fclose(stream_);
+    if (stream_) {
+        std::fclose(stream_);
+    }
 #ifdef _WIN32
     DeleteFileW(wide(temporary_).c_str());
 #else
@@ -132,10 +143,10 @@ Outcome<> OutputFile::commit() {
     committed_ = true;
     int error = 0;
 #ifdef _WIN32
-    if (std::fflush(stream_) != 0) {
+    if (stream_ && std::fflush(stream_) != 0) {
         error = errno;
     }
-    if (std::fclose(stream_) != 0 && error == 0) {
+    if (stream_ && std::fclose(stream_) != 0 && error == 0) {
         error = errno;
     }
     if (error == 0 && !MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
@@ -147,10 +158,16 @@ Outcome<> OutputFile::commit() {
     }
 #else
     // On the disk before it takes FILE's place, so that a crash leaves one or the other.
-    if (std::fflush(stream_) != 0 || fsync(fileno(stream_)) != 0) {
+    if (!stream_) {
+        stream_ = std::fopen(temporary_.c_str(), "rb");
+        if (!stream_) {
+            error = errno;
+        }
+    }
+    if (stream_ && (std::fflush(stream_) != 0 || fsync(fileno(stream_)) != 0)) {
         error = errno;
     }
-    if (std::fclose(stream_) != 0 && error == 0) {
+    if (stream_ && std::fclose(stream_) != 0 && error == 0) {
         error = errno;
     }
     if (error == 0 && std::rename(temporary_.c_str(), path_.c_str()) != 0) {

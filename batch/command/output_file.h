@@ -26,6 +26,10 @@ class OutputFile {
     std::FILE* stream() const { return stream_; }
     const std::string& temporaryPath() const { return temporary_; }
 
+    // Closes the stream, for a writer that writes the temporary file by its
+    // path, as a workbook's is; committing puts what it wrote in place.
+    Outcome<> releaseStream();
+
     // Puts the written table in FILE's place.
     Outcome<> commit();
 

@@ -27,9 +27,13 @@ struct InputName {
 
 std::string_view inputName(std::size_t index, Naming naming);
 
+// The cause of a field that is a workbook's formula without its value.
+inline constexpr std::string_view uncomputedFormulaCause = "UncomputedFormula";
+
 // What a row's added columns are written from.
 struct RowOutcome {
     const DrivetrainFigures& figures;
+    std::string_view cause;  // the failure's cause key, or empty
     std::string_view blamed; // the inputs to blame as the table names them, joined by ;
     std::string_view notes;  // of figures outside the ranges of road vehicles
 };
@@ -74,9 +78,7 @@ inline constexpr std::array addedColumns = {
                 }},
     AddedColumn{"cause", "原因", "", translatable("what made it fail (see below)"),
                 [](const RowOutcome& row) {
-                    return AddedCell{{},
-                                     row.figures.failure ? causeKey(row.figures.failure->cause)
-                                                         : std::string_view()};
+                    return AddedCell{{}, row.cause};
                 }},
     AddedColumn{"field", "出错参数", "", translatable("the inputs to blame, joined by ;"),
                 [](const RowOutcome& row) {

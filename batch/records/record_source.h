@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@ namespace evdrive::batch {
 
 // What a cell held where the table keeps types.
 enum class CellKind : std::uint8_t {
-    Untyped,           // a CSV cell: text, which may read as a number
+    Untyped, // a CSV cell: text, which may read as a number
     Text,
     Number,            // the shortest text that reads back as the same double
     Boolean,           // "TRUE" or "FALSE"
@@ -32,7 +33,7 @@ struct Record {
     bool crlf = false;               // a CSV record ended in CRLF
     std::size_t line = 1;            // where it starts: a CSV table's line, a sheet's row
 
-        CellKind kind(std::size_t cell) const {
+    CellKind kind(std::size_t cell) const {
         return cell < kinds.size() ? kinds[cell] : CellKind::Untyped;
     }
 };
@@ -72,6 +73,11 @@ class RecordSource {
 
     // How messages name a record's place: "line 7", "row 7".
     virtual std::string place(std::size_t line) const = 0;
+    // What is wrong with a record of more cells than the header: in CSV, a
+    // delimiter too many, which shifts every cell after it; nothing where a
+    // source has no such fault.
+    virtual std::optional<std::string> beyondHeader(const Record& record,
+                                                    std::size_t headerSize) const;
 };
 
 } // namespace evdrive::batch

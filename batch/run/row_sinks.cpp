@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/run/row_sinks.h"
 
+#include "batch/command/options.h"
 #include "batch/records/csv_text.h"
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace evdrive::batch {
 
@@ -64,6 +66,20 @@ void CsvRows::endRow() {
     rowStarted_ = false;
 }
 
+namespace {
+
+std::optional<double> untypedNumber(std::string_view text, bool decimalComma) {
+    const std::size_t digits = text.find_first_not_of(" \t+-");
+    if (digits != std::string_view::npos && text[digits] == '0' && digits + 1 < text.size() &&
+        text[digits + 1] >= '0' && text[digits + 1] <= '9') {
+        return std::nullopt;
+    }
+    const auto number = decimalComma ? parseStrict(swapPointAndComma(text)) : parseStrict(text);
+    return number ? std::optional<double>(*number) : std::nullopt;
+}
+
+} // namespace
+
 void WorkbookRows::add(Kind kind, double number, std::string_view text) {
     cells_.push_back({kind, false, number, static_cast<std::uint32_t>(texts_.size()),
                       static_cast<std::uint32_t>(text.size()), 0, 0});
@@ -77,8 +93,13 @@ void WorkbookRows::cell(std::string_view text, CellKind kind) {
     }
     switch (kind) {
     case CellKind::Number:
-    case CellKind::Untyped:
         if (const auto number = parseStrict(text)) {
+            add(Kind::Number, *number, {});
+            return;
+        }
+        break;
+    case CellKind::Untyped:
+        if (const auto number = untypedNumber(text, decimalComma_)) {
             add(Kind::Number, *number, {});
             return;
         }
@@ -108,6 +129,14 @@ void WorkbookRows::mark(std::string_view message) {
     blamed.commentAt = static_cast<std::uint32_t>(texts_.size());
     blamed.commentSize = static_cast<std::uint32_t>(message.size());
     texts_ += message;
+}
+
+void WorkbookRows::vehicle(std::size_t line, std::string_view label, std::uint64_t from,
+                           std::uint64_t to) {
+    vehicles_.push_back({static_cast<std::uint32_t>(rowEnds_.size()), line, from, to,
+                         static_cast<std::uint32_t>(texts_.size()),
+                         static_cast<std::uint32_t>(label.size())});
+    texts_ += label;
 }
 
 void WorkbookRows::asItCame(const Record& record) {

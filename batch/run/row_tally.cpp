@@ -36,6 +36,8 @@ void RowTally::append(const RowTally& later) {
         firstFailedLine = later.firstFailedLine;
     }
     decimalCommaInFailedField = decimalCommaInFailedField || later.decimalCommaInFailedField;
+    uncomputedFormulaInFailedField =
+        uncomputedFormulaInFailedField || later.uncomputedFormulaInFailedField;
     digitGroupsInFailedField = digitGroupsInFailedField || later.digitGroupsInFailedField;
 }
 

@@ -16,12 +16,15 @@ struct RowTally {
     std::uint64_t rows = 0;
     std::array<std::uint64_t, calcErrorKeys.size()> failedByKind{};
     std::optional<std::size_t> firstFailedLine;
+    bool sheetRows = false;                      // the lines are a workbook sheet's rows
     std::optional<std::uint64_t> firstFailedRow; // from 1, the first row after the header
     std::uint64_t noted = 0;                     // rows with a note on their figures
     // Whether a field failed as no number for a decimal comma in it, or for
     // digit groups that --digit-grouping would read.
     bool decimalCommaInFailedField = false;
     bool digitGroupsInFailedField = false;
+    // Whether a field failed for its cell's formula had no value stored.
+    bool uncomputedFormulaInFailedField = false;
 
     std::uint64_t failed() const;
     // Counts the row, failed or not.

@@ -8,9 +8,19 @@
 #include "batch/records/kept_records.h"
 #include "batch/run/ordered_work.h"
 #include "batch/run/table_work.h"
+#include "batch/text/peekable_source.h"
 #include "batch/text/table_output.h"
 #include "batch/translation.h"
+#include "batch/workbook/table_kind.h"
 #include "core/drivetrain_catalogue.h"
+
+#if EVDRIVE_WORKBOOKS
+#include "batch/records/sheet_source.h"
+#include "batch/run/sweep_charts.h"
+#include "batch/run/workbook_output.h"
+#include "batch/workbook/workbook_reader.h"
+#include "batch/workbook/workbook_writer.h"
+#endif
 
 #include <algorithm>
 #include <memory>
@@ -20,6 +30,9 @@
 
 namespace evdrive::batch {
 namespace {
+
+// Enough of the start to tell a table from a workbook or another file.
+constexpr std::size_t kindLookSize = 4096;
 
 // The CSV table's rows, in its encoding and line ends.
 class CsvOutput {
@@ -240,24 +253,149 @@ Outcome<RowTally> writeTable(const Head& head, std::span<const std::string> head
     return writeRows(source, rows, std::max<std::size_t>(settings.jobs, 1), out, settings);
 }
 
+// A CSV table to a stream, in the table's encoding and with its mark and "sep=" line.
+Outcome<RowTally> writeCsv(const Head& head, std::span<const std::string> header,
+                           const TableLayout& layout, std::span<const InputOption> options,
+                           const RowSettings& rowSettings, const TableFormat& format,
+                           RecordSource* table, std::FILE* stream, const RunSettings& settings) {
+    TableOutput text(stream, format.encoding, format.dialect.crAlone);
+    std::string start;
+    if (format.byteOrderMark) {
+        start += "\uFEFF";
+    }
+    if (format.dialect.separatorLine) {
+        start += "sep=" + std::string(1, rowSettings.style.delimiter) +
+                 std::string(rowSettings.style.lineEnd);
+    }
+    if (auto written = text.write(std::move(start)); !written) {
+        return std::unexpected(written.error());
+    }
+    CsvOutput out(text);
+    auto tally =
+        writeTable<CsvRows>(head, header, layout, options, rowSettings, table, out, settings);
+    if (auto flushed = text.flush(); !flushed && tally) {
+        return std::unexpected(flushed.error());
+    }
+    return tally;
+}
+
+#if EVDRIVE_WORKBOOKS
+// The table opened as a workbook's sheet: a named file where it lies, standard
+// input whole, as a zip's directory is at its end.
+Outcome<std::unique_ptr<RecordSource>> openSheet(PeekableSource& input, const RunSettings& settings,
+                                                 std::string& sheetName) {
+    auto reader = settings.inputPath.empty() ? [&]() -> Outcome<std::unique_ptr<WorkbookReader>> {
+        std::string bytes;
+        for (;;) {
+            auto read = readOnto(input, bytes, std::size_t{1} << 20);
+            if (!read) {
+                return std::unexpected(read.error());
+            }
+            if (*read == 0) {
+                return WorkbookReader::openBytes(std::move(bytes), settings.inputName,
+                                                 settings.sheet);
+            }
+        }
+    }()
+        : WorkbookReader::openFile(settings.inputPath, settings.sheet);
+    if (!reader) {
+        return std::unexpected(reader.error());
+    }
+    sheetName = (*reader)->sheetName();
+    return std::make_unique<SheetSource>(std::move(*reader));
+}
+
+// A workbook of one data sheet and, with sweeps, a sheet of their charts.
+Outcome<RowTally> writeWorkbook(const Head& head, std::span<const std::string> header,
+                                const TableLayout& layout, std::span<const InputOption> options,
+                                const RowSettings& rowSettings, RecordSource* table,
+                                const TableDestination& output, std::string_view sheetName,
+                                const RunSettings& settings) {
+    auto writer = WorkbookWriter::create(output.workbookPath, output.name, sheetName);
+    if (!writer) {
+        return std::unexpected(writer.error());
+    }
+    SweepCharts charts(layout, options, header.size(), table != nullptr);
+    WorkbookOutput out(**writer, charts);
+    auto tally =
+        writeTable<WorkbookRows>(head, header, layout, options, rowSettings, table, out, settings);
+    if (!tally) {
+        return tally;
+    }
+    if (charts.wanted()) {
+        const auto made = charts.charts((*writer)->sheetName());
+        if (made.sheet) {
+            if (auto added = (*writer)->addChartSheet(*made.sheet); !added) {
+                return std::unexpected(added.error());
+            }
+        } else if (!made.notice.empty() && settings.notices) {
+            settings.notices->say(made.notice);
+        }
+    }
+    if (auto closed = (*writer)->close(); !closed) {
+        return std::unexpected(closed.error());
+    }
+    if (const std::uint64_t left = (*writer)->notesLeftOut(); left > 0 && settings.notices) {
+        settings.notices->say(format(tr("%1 marked cells have no note, past the %2 a workbook "
+                                        "is given; their rows' cause column says what is wrong"),
+                                     {integerText(left), integerText(WorkbookWriter::maxNotes)}));
+    }
+    return tally;
+}
+#endif
+
+// The stem of a file's name, for the sheet that holds its table.
+std::string fileStem(std::string_view path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return std::string(dot == 0 || dot == std::string_view::npos ? name : name.substr(0, dot));
+}
+
 } // namespace
 
 Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> options,
-                           std::FILE* output, const RunSettings& settings) {
-    std::unique_ptr<CsvSource> table;
-    TableFormat format;
-    format.dialect.delimiter = settings.format.delimiter.value_or(',');
+                           const TableDestination& output, const RunSettings& settings) {
+    std::optional<PeekableSource> peekable;
+    std::unique_ptr<RecordSource> table;
+    TableFormat tableFormat;
+    tableFormat.dialect.delimiter = settings.format.delimiter.value_or(',');
+    std::string sheetName;
     Head head;
     std::vector<std::string> header;
     std::size_t headerLine = 1;
     bool crlf = false;
     if (input) {
-        auto opened = CsvSource::open(*input, settings.format, settings.readSize);
-        if (!opened) {
-            return std::unexpected(opened.error());
+        peekable.emplace(*input);
+        const auto start = peekable->peek(kindLookSize);
+        if (!start) {
+            return std::unexpected(start.error());
         }
-        table = std::move(*opened);
-        format = table->format();
+        const TableKind kind = classifyStart(*start, settings.inputName);
+        if (auto readable = readableTable(kind, settings.inputName); !readable) {
+            return std::unexpected(readable.error());
+        }
+        if (kind == TableKind::Text) {
+            if (settings.sheet) {
+                return problem(
+                    ExitStatus::BadInput, "--sheet " + *settings.sheet,
+                    format(tr("%1 is a CSV table, which has no sheets"), {settings.inputName}));
+            }
+            auto opened = CsvSource::open(*peekable, settings.format, settings.readSize);
+            if (!opened) {
+                return std::unexpected(opened.error());
+            }
+            tableFormat = (*opened)->format();
+            table = std::move(*opened);
+        } else {
+#if EVDRIVE_WORKBOOKS
+            auto opened = openSheet(*peekable, settings, sheetName);
+            if (!opened) {
+                return std::unexpected(opened.error());
+            }
+            table = std::move(*opened);
+#endif
+        }
         auto read = readHead(*table, options, settings.headerRow);
         if (!read) {
             return std::unexpected(read.error());
@@ -280,26 +418,24 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
 
     // Spreadsheets keep the line ends of a file they open, and take its
     // encoding from its mark.
-    const char delimiter = format.dialect.delimiter;
+    const char delimiter = tableFormat.dialect.delimiter;
     const RowSettings rowSettings{{delimiter, crlf ? "\r\n" : "\n", settings.numbers.decimalComma},
                                   settings.numbers,
                                   delimiter == ','};
-    TableOutput text(output, format.encoding, format.dialect.crAlone);
-    std::string start;
-    if (format.byteOrderMark) {
-        start += "\uFEFF";
+    Outcome<RowTally> tally;
+    if (output.workbookPath.empty()) {
+        tally = writeCsv(head, header, *layout, options, rowSettings, tableFormat, table.get(),
+                         output.stream, settings);
+    } else {
+#if EVDRIVE_WORKBOOKS
+        tally = writeWorkbook(head, header, *layout, options, rowSettings, table.get(), output,
+                              sheetName.empty() ? fileStem(input ? settings.inputName : output.name)
+                                                : sheetName,
+                              settings);
+#endif
     }
-    if (format.dialect.separatorLine) {
-        start += std::string("sep=") + delimiter + std::string(rowSettings.style.lineEnd);
-    }
-    if (auto written = text.write(std::move(start)); !written) {
-        return std::unexpected(written.error());
-    }
-    CsvOutput out(text);
-    auto tally = writeTable<CsvRows>(head, header, *layout, options, rowSettings, table.get(), out,
-                                     settings);
-    if (auto flushed = text.flush(); !flushed && tally) {
-        return std::unexpected(flushed.error());
+    if (tally) {
+        tally->sheetRows = !sheetName.empty();
     }
     return tally;
 }

@@ -93,11 +93,11 @@ WorkDone<Rows> RowWork<Rows>::operator()(const WorkItem& item) const {
             break;
         }
         if (record->cells.size() > headerSize_) {
-            done.malformed =
-                Problem{ExitStatus::BadInput, records_->place(record->line),
-                        format(tr("%1 cells, more than the header's %2"),
-                               {integerText(record->cells.size()), integerText(headerSize_)})};
-            break;
+            if (auto fault = records_->beyondHeader(*record, headerSize_)) {
+                done.malformed =
+                    Problem{ExitStatus::BadInput, records_->place(record->line), std::move(*fault)};
+                break;
+            }
         }
         // A blank row separates vehicles; it is none.
         if (isBlank(*record)) {

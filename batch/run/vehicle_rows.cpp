@@ -82,6 +82,15 @@ void VehicleRows<Rows>::writeRecord(const Record& record, std::uint64_t from, st
                                     Rows& rows, RowTally& tally) {
     for (const auto& [index, column] : cellOfInput_) {
         inputs_[index] = cellOrEmpty(record.cells, column);
+        inputKinds_[index] = record.kind(column);
+    }
+    if (!sweeps_.empty()) {
+        // Named by the table's first column of its own, a vehicle's name as a rule.
+        rows.vehicle(record.line,
+                     layout_.ownColumns.empty()
+                         ? std::string_view()
+                         : cellOrEmpty(record.cells, layout_.ownColumns.front().column),
+                     from, to);
     }
     for (std::uint64_t point = from; point < to; ++point) {
         if (!sweeps_.empty()) {
@@ -95,16 +104,35 @@ template <class Rows>
 void VehicleRows<Rows>::writeRow(const Record& record, Rows& rows, RowTally& tally) {
     DrivetrainCells fields;
     for (std::size_t index = 0; index < inputCount; ++index) {
-        fields[index] = fieldText(inputs_[index], index, numbers_, fieldTexts_[index]);
+        switch (inputKinds_[index]) {
+        case CellKind::Number:
+            // Stored as the number it is, whatever the table's way with text.
+            fields[index] = inputs_[index];
+            break;
+        case CellKind::UncomputedFormula:
+            // No number, whatever the formula's text, for the calculation to say so.
+            fieldTexts_[index] = "=" + std::string(inputs_[index]);
+            fields[index] = fieldTexts_[index];
+            break;
+        default:
+            fields[index] = fieldText(inputs_[index], index, numbers_, fieldTexts_[index]);
+        }
     }
     const DrivetrainFigures figures = computeDrivetrainFigures(fields);
     const std::string& notes = notes_.of(figures.inputs, fields);
     blamed_.clear();
     blamedInputs_ = 0;
+    std::string_view cause;
     if (figures.failure) {
         const RunFailure& failure = *figures.failure;
         tally.countRow(failure.kind, record.line, !notes.empty());
-        noteFailedField(failure, tally);
+        const bool uncomputed = blamesUncomputedFormula(failure);
+        cause = uncomputed ? uncomputedFormulaCause : causeKey(failure.cause);
+        if (uncomputed) {
+            tally.uncomputedFormulaInFailedField = true;
+        } else {
+            noteFailedField(failure, tally);
+        }
         for (std::size_t index = 0; index < inputCount; ++index) {
             if (failure.inputs & (std::uint32_t{1} << index)) {
                 if (!blamed_.empty()) {
@@ -114,12 +142,12 @@ void VehicleRows<Rows>::writeRow(const Record& record, Rows& rows, RowTally& tal
             }
         }
         if constexpr (Rows::marksCells) {
-            describe(failure);
+            describe(failure, uncomputed);
         }
     } else {
         tally.countRow(std::nullopt, record.line, !notes.empty());
     }
-    const RowOutcome outcome{figures, blamed_, notes};
+    const RowOutcome outcome{figures, cause, blamed_, notes};
     const auto input = [&](std::size_t index, CellKind kind) {
         rows.cell(inputs_[index], kind);
         if (blamedInputs_ & (std::uint32_t{1} << index)) {
@@ -153,9 +181,18 @@ void VehicleRows<Rows>::writeRow(const Record& record, Rows& rows, RowTally& tal
     rows.endRow();
 }
 
+// A field that is no number because its cell is a formula the workbook
+// holds no value of.
+template <class Rows>
+bool VehicleRows<Rows>::blamesUncomputedFormula(const RunFailure& failure) const {
+    return failure.cause == FailureCause::NotANumber &&
+           inputKinds_[static_cast<std::size_t>(std::countr_zero(failure.inputs))] ==
+               CellKind::UncomputedFormula;
+}
+
 // The window's message, with the fields to blame named as the window names them.
 template <class Rows>
-void VehicleRows<Rows>::describe(const RunFailure& failure) {
+void VehicleRows<Rows>::describe(const RunFailure& failure, bool uncomputed) {
     blamedInputs_ = failure.inputs;
     std::vector<BlamedInput> blamed;
     for (std::size_t index = 0; index < inputCount; ++index) {
@@ -164,7 +201,10 @@ void VehicleRows<Rows>::describe(const RunFailure& failure) {
             blamed.push_back({std::string(quantity.caption), std::string(quantity.hint)});
         }
     }
-    failureMessage_ = describeFailure(failure.kind, failure.cause, blamed);
+    failureMessage_ = uncomputed ? "类型不匹配：“" + blamed.front().name +
+                                       "”是公式，工作簿中没有保存它的计算结果。请先在电子表格"
+                                       "程序中打开并保存该工作簿，再运行计算。"
+                                 : describeFailure(failure.kind, failure.cause, blamed);
 }
 
 // A field that is no number may be one written in a way the options read.

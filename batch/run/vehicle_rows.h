@@ -46,12 +46,14 @@ class VehicleRows {
     void writeRow(const Record& record, Rows& rows, RowTally& tally);
     void writeAdded(const AddedCell& cell, Rows& rows) const;
     void noteFailedField(const RunFailure& failure, RowTally& tally) const;
+    bool blamesUncomputedFormula(const RunFailure& failure) const;
     // What is wrong, in the window's words, for the cells to blame.
-    void describe(const RunFailure& failure);
+    void describe(const RunFailure& failure, bool uncomputed);
 
     const TableLayout& layout_;
     NumberStyle numbers_;
     DrivetrainCells inputs_{};
+    std::array<CellKind, inputCount> inputKinds_{}; // as the record's cells hold them
     // The inputs that come from the record's cells: no option gives them.
     std::vector<std::pair<std::size_t, std::size_t>> cellOfInput_; // input, column
     std::array<bool, inputCount> fromRecord_{};

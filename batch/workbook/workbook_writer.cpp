@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/workbook/workbook_writer.h"
 
+#include "batch/translation.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <xlsxwriter.h>
 
 namespace evdrive::batch {
@@ -77,19 +78,19 @@ struct WorkbookWriter::Library {
     }
 };
 
-WorkbookWriter::WorkbookWriter(std::string path, std::string sheetName,
+WorkbookWriter::WorkbookWriter(std::string name, std::string sheetName,
                                std::unique_ptr<Library> library)
-    : path_(std::move(path))
+    : name_(std::move(name))
     , sheetName_(std::move(sheetName))
     , library_(std::move(library)) {}
 
 WorkbookWriter::~WorkbookWriter() = default;
 
-Outcome<std::unique_ptr<WorkbookWriter>> WorkbookWriter::create(const std::string& path,
-                                                                std::string_view sheetName) {
+Outcome<std::unique_ptr<WorkbookWriter>>
+WorkbookWriter::create(const std::string& path, std::string name, std::string_view sheetName) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
-        return problem(ExitStatus::IoFailure, path, std::strerror(errno));
+        return problem(ExitStatus::IoFailure, name, std::string(errorText(errno)));
     }
     std::fclose(file);
 
@@ -99,12 +100,13 @@ Outcome<std::unique_ptr<WorkbookWriter>> WorkbookWriter::create(const std::strin
     options.constant_memory = LXW_TRUE;
     library->workbook = workbook_new_opt(path.c_str(), &options);
     if (library->workbook == nullptr) {
-        return problem(ExitStatus::IoFailure, path, "no memory for a workbook");
+        return problem(ExitStatus::IoFailure, name, std::string(tr("no memory for a workbook")));
     }
-    std::string name = validSheetName(sheetName);
-    library->sheet = workbook_add_worksheet(library->workbook, name.c_str());
+    std::string sheet = validSheetName(sheetName);
+    library->sheet = workbook_add_worksheet(library->workbook, sheet.c_str());
     if (library->sheet == nullptr) {
-        return problem(ExitStatus::IoFailure, path, "no temporary file for the sheet");
+        return problem(ExitStatus::IoFailure, name,
+                       std::string(tr("no temporary file for the sheet")));
     }
     library->bold = workbook_add_format(library->workbook);
     format_set_bold(library->bold);
@@ -112,7 +114,7 @@ Outcome<std::unique_ptr<WorkbookWriter>> WorkbookWriter::create(const std::strin
     library->boldMarked = library->fill(workbook_add_format(library->workbook));
     format_set_bold(library->boldMarked);
     return std::unique_ptr<WorkbookWriter>(
-        new WorkbookWriter(path, std::move(name), std::move(library)));
+        new WorkbookWriter(std::move(name), std::move(sheet), std::move(library)));
 }
 
 Outcome<> WorkbookWriter::writeRow(std::span<const WorkbookCell> cells, RowStyle style) {
@@ -170,8 +172,8 @@ Outcome<> WorkbookWriter::addChartSheet(const ChartSheet& chartSheet) {
     const std::string name = validSheetName(chartSheet.name);
     lxw_worksheet* sheet = workbook_add_worksheet(library_->workbook, name.c_str());
     if (sheet == nullptr) {
-        return problem(ExitStatus::BadInput, path_,
-                       "the workbook has a sheet named '" + name + "' already");
+        return problem(ExitStatus::BadInput, name_,
+                       format(tr("the workbook has a sheet named '%1' already"), {name}));
     }
     lxw_row_t top = 0;
     for (const Chart& wanted : chartSheet.charts) {
@@ -212,16 +214,18 @@ Outcome<> WorkbookWriter::close() {
 Problem WorkbookWriter::failure(int error) const {
     switch (error) {
     case LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE:
-        return {ExitStatus::BadInput, path_,
-                "more rows or columns than a worksheet holds (1048576 rows of 16384 columns)"};
+        return {ExitStatus::BadInput, name_,
+                std::string(tr("more rows or columns than a worksheet holds (1048576 rows of "
+                               "16384 columns)"))};
     case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return {ExitStatus::BadInput, path_, "a text longer than a cell holds (32767 characters)"};
+        return {ExitStatus::BadInput, name_,
+                std::string(tr("a text longer than a cell holds (32767 characters)"))};
     case LXW_ERROR_CREATING_XLSX_FILE:
-        return {ExitStatus::IoFailure, path_, std::strerror(errno)};
+        return {ExitStatus::IoFailure, name_, std::string(errorText(errno))};
     default:
-        return {ExitStatus::IoFailure, path_,
-                std::string("the workbook could not be written: ") +
-                    lxw_strerror(static_cast<lxw_error>(error))};
+        return {ExitStatus::IoFailure, name_,
+                format(tr("the workbook could not be written: %1"),
+                       {lxw_strerror(static_cast<lxw_error>(error))})};
     }
 }
 

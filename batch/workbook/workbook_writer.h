@@ -64,12 +64,13 @@ class WorkbookWriter {
   public:
     static constexpr std::uint32_t maxNotes = 65536;
 
-    // sheetName is made a valid sheet name: characters a sheet name cannot
-    // hold become '_', and it is cut to 31 characters; an empty one is "results".
-    // The file is created at once, so that a path that cannot be written
-    // fails before any row is computed.
-    static Outcome<std::unique_ptr<WorkbookWriter>> create(const std::string& path,
-                                                           std::string_view sheetName);
+    // Writes the workbook at path, which messages call name. sheetName is
+    // made a valid sheet name: characters a sheet name cannot hold become
+    // '_', and it is cut to 31 characters; an empty one is "results". The
+    // file is created at once, so that a path that cannot be written fails
+    // before any row is computed.
+    static Outcome<std::unique_ptr<WorkbookWriter>>
+    create(const std::string& path, std::string name, std::string_view sheetName);
     ~WorkbookWriter();
 
     const std::string& sheetName() const { return sheetName_; }
@@ -87,10 +88,10 @@ class WorkbookWriter {
 
   private:
     struct Library;
-    WorkbookWriter(std::string path, std::string sheetName, std::unique_ptr<Library> library);
+    WorkbookWriter(std::string name, std::string sheetName, std::unique_ptr<Library> library);
     Problem failure(int error) const;
 
-    std::string path_;
+    std::string name_;
     std::string sheetName_;
     std::unique_ptr<Library> library_;
     std::uint32_t row_ = 0;

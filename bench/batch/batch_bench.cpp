@@ -6,8 +6,8 @@
 // and the least program that gives the same output, which it must match byte
 // for byte. Usage: evdrive_batch_bench [ROWS [TABLE]]; with TABLE the table
 // is written there and kept, for timing the command itself.
-#include "batch/text/byte_source.h"
 #include "batch/run/table_run.h"
+#include "batch/text/byte_source.h"
 #include "bench/batch/minimal_batch.h"
 #include "bench/batch/vehicle_table.h"
 #include "core/number_text.h"
@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     bench::minimalBatch(table, minimalOut);
     std::rewind(table);
     batch::FileSource check(table, "table", true);
-    const auto checked = batch::runTable(&check, {}, batchOut, {.jobs = 2});
+    const auto checked = batch::runTable(&check, {}, {batchOut}, {.jobs = 2});
     if (!checked || contents(minimalOut) != contents(batchOut)) {
         print("evdrive-batch and the minimal program disagree");
         return 1;
@@ -102,13 +102,13 @@ int main(int argc, char* argv[]) {
          [&] {
              std::rewind(table);
              batch::FileSource source(table, "table", true);
-             (void)batch::runTable(&source, {}, sink, {.jobs = 1});
+             (void)batch::runTable(&source, {}, {sink}, {.jobs = 1});
          }},
         {"evdrive-batch, --jobs " + std::to_string(processors),
          [&] {
              std::rewind(table);
              batch::FileSource source(table, "table", true);
-             (void)batch::runTable(&source, {}, sink, {.jobs = processors});
+             (void)batch::runTable(&source, {}, {sink}, {.jobs = processors});
          }},
     };
     // In turn, so that a machine busy with something else slows all alike;

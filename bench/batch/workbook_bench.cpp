@@ -154,7 +154,7 @@ std::vector<WorkbookCell> headerRow(std::vector<std::string>& names) {
 // Writes the rows that rowsOf hands out, block by block.
 void writeWorkbook(const std::string& path, std::size_t rows,
                    const std::function<const VehicleRows&(std::size_t first)>& rowsOf) {
-    auto writer = batch::WorkbookWriter::create(path, "vehicles");
+    auto writer = batch::WorkbookWriter::create(path, path, "vehicles");
     if (!writer) {
         stop(writer.error());
     }

@@ -33,7 +33,7 @@ std::string samplePath(const std::string& file) {
 const std::string header =
     "3: T'车型' T'变速器速比' T'驱动桥速比' T'轮胎滚动半径 (m)' T'需求车速 (km/h)' "
     "T'传动系统效率' T'满载总质量 (kg)' T'滚动阻力系数' T'空气阻力系数' T'车身高度 (mm)' "
-    "T'车身宽度 (mm)' T'电机最大转矩 (N·m)' T'爬坡度需求 (%)' T'已核对'";
+    "T'车身宽度 (mm)' T'电机最大转矩 (N·m)' T'爬坡度需求 (%)' T'已核对' E'' T'核对日期'";
 // Formats (0%, #,##0, a date) change nothing of the values; a skipped cell
 // before the date, a missing mass, and the blank row 8 that one program
 // keeps and the other leaves out.

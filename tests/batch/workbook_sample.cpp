@@ -20,7 +20,7 @@ WorkbookCell number(double value) {
 } // namespace
 
 Outcome<> writeSampleWorkbook(const std::string& path) {
-    auto writer = WorkbookWriter::create(path, "车型结果");
+    auto writer = WorkbookWriter::create(path, path, "车型结果");
     if (!writer) {
         return std::unexpected(writer.error());
     }

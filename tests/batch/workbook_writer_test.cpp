@@ -36,7 +36,7 @@ TEST(WrittenWorkbook, ReadsBackAsWritten) {
 
 TEST(WrittenWorkbook, IsNotMadeWhereNoFileCanBe) {
     const std::string path = temporaryPath("no_such_folder") + "/results.xlsx";
-    const auto writer = WorkbookWriter::create(path, "results");
+    const auto writer = WorkbookWriter::create(path, path, "results");
     ASSERT_FALSE(writer);
     EXPECT_EQ(writer.error().status, ExitStatus::IoFailure);
     EXPECT_EQ(writer.error().message(), path + ": No such file or directory");
@@ -46,7 +46,7 @@ TEST(WrittenWorkbook, IsNotMadeWhereNoFileCanBe) {
 // cells get their fill alone.
 TEST(WrittenWorkbook, KeepsNotesWithinBounds) {
     const std::string path = temporaryPath("evdrive_notes");
-    auto writer = WorkbookWriter::create(path, "results");
+    auto writer = WorkbookWriter::create(path, path, "results");
     ASSERT_TRUE(writer);
     const WorkbookCell marked{
         .kind = WorkbookCell::Kind::Number, .number = 1, .marked = true, .comment = "有误"};
@@ -69,7 +69,7 @@ TEST(WrittenWorkbook, TakesAValidSheetName) {
          "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一"},
     };
     for (const auto& [given, made] : names) {
-        auto writer = WorkbookWriter::create(path, given);
+        auto writer = WorkbookWriter::create(path, path, given);
         ASSERT_TRUE(writer);
         EXPECT_EQ((*writer)->sheetName(), made);
         ASSERT_TRUE((*writer)->close());

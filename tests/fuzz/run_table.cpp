@@ -27,7 +27,7 @@ Run runInMemory(std::string_view table, std::size_t readSize, std::size_t jobs) 
     std::size_t length = 0;
     std::FILE* output = open_memstream(&written, &length);
     FileSource source(input, "standard input", false);
-    Run run{runTable(&source, {}, output, {.jobs = jobs, .readSize = readSize}), {}};
+    Run run{runTable(&source, {}, {output}, {.jobs = jobs, .readSize = readSize}), {}};
     std::fclose(input);
     std::fclose(output);
     run.written.assign(written, length);

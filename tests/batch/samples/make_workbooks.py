@@ -64,7 +64,9 @@ def captions_workbook(path):
     for row in range(4, 10):
         sheet.cell(row, 6).number_format = "0%"
         sheet.cell(row, 7).number_format = "#,##0"
-    # A date is a number with a date format.
+        # A date is a number with a date format, in a column of the table's own
+    # after one without a name.
+    sheet["P3"] = "核对日期"
     sheet["P4"] = 45000
     sheet["P4"].number_format = "yyyy-mm-dd"
     notes = book.create_sheet("备注")

@@ -107,8 +107,10 @@ void WorkbookRows::cell(std::string_view text, CellKind kind) {
     case CellKind::UncomputedFormula:
         add(Kind::Text, 0, "=" + std::string(text));
         return;
-    case CellKind::Text:
     case CellKind::Boolean:
+        add(Kind::Boolean, text == "TRUE" ? 1 : 0, {});
+        return;
+    case CellKind::Text:
     case CellKind::Error:
         break;
     }

@@ -62,7 +62,7 @@ class WorkbookRows {
 
     static constexpr bool marksCells = true;
 
-    enum class Kind : std::uint8_t { Empty, Number, Text };
+    enum class Kind : std::uint8_t { Empty, Number, Text, Boolean };
     struct Cell {
         Kind kind;
         bool marked;

@@ -13,6 +13,8 @@ WorkbookCell::Kind kindOf(WorkbookRows::Kind kind) {
         return WorkbookCell::Kind::Number;
     case WorkbookRows::Kind::Text:
         return WorkbookCell::Kind::Text;
+    case WorkbookRows::Kind::Boolean:
+        return WorkbookCell::Kind::Boolean;
     case WorkbookRows::Kind::Empty:
         break;
     }

@@ -133,11 +133,18 @@ Outcome<> WorkbookWriter::writeRow(std::span<const WorkbookCell> cells, RowStyle
             }
             break;
         case WorkbookCell::Kind::Number:
+            // The library prints the number with "%.16G" in the C locale,
+            // which evdrive-batch never leaves: the 15 digits of a result
+            // come back as the same double; a number that needs 17 may
+            // come back one unit in the last place apart.
             error = worksheet_write_number(sheet, row_, column, cell.number, format);
             break;
         case WorkbookCell::Kind::Text:
             text_.assign(cell.text);
             error = worksheet_write_string(sheet, row_, column, text_.c_str(), format);
+            break;
+        case WorkbookCell::Kind::Boolean:
+            error = worksheet_write_boolean(sheet, row_, column, cell.number != 0, format);
             break;
         }
         if (error == LXW_NO_ERROR && cell.marked && !cell.comment.empty()) {

@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The workbook evdrive's writer makes, as openpyxl reads it.
 
-    workbook_writer_test.py WRITE_SAMPLE_WORKBOOK
+    workbook_writer_test.py WRITE_SAMPLE_WORKBOOK EVDRIVE_BATCH SAMPLES
 
 runs the given program to write tests/batch/workbook_sample.cpp's workbook,
 then checks its sheets, cell types and values, the bold and frozen header,
 the column widths, the marked cells' fill and notes, and the charts with
-their series.
+their series; then the workbook evdrive-batch writes for a sample workbook
+swept over the final drive ratio.
 """
 import os
 import subprocess
@@ -88,6 +89,56 @@ class WrittenWorkbook(unittest.TestCase):
         self.assertEqual(titles, HEADER[2:5])
         self.assertEqual("".join(run.t for run in charts[0].x_axis.title.tx.rich.p[0].r),
                          "驱动桥速比")
+
+
+class SweptWorkbook(unittest.TestCase):
+    """evdrive-batch --sweep finalDriveRatio=6:10:2 -o FILE.xlsx on a sheet of
+    five vehicles under a title row and a blank row."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        path = os.path.join(cls.folder.name, "扫描.xlsx")
+        source = os.path.join(sys.argv[3], "workbook_captions_libreoffice.xlsx")
+        subprocess.run([sys.argv[2], "--sweep", "finalDriveRatio=6:10:2", "-o", path, source],
+                       check=True, capture_output=True)
+        cls.book = openpyxl.load_workbook(path)
+        cls.sheet = cls.book.worksheets[0]
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.folder.cleanup()
+
+    def test_rows_keep_their_types_under_the_frozen_header(self):
+        self.assertEqual(self.book.sheetnames, ["车型", "图表"])
+        self.assertEqual(self.sheet.freeze_panes, "A4")
+        self.assertEqual(self.sheet["A1"].value, "电动汽车驱动参数")
+        self.assertTrue(all(cell.font.b for cell in self.sheet[3] if cell.value))
+        # City car at the drive ratios 6, 8 and 10; its check box and date.
+        self.assertEqual([self.sheet.cell(row, 3).value for row in (4, 5, 6)], [6, 8, 10])
+        self.assertEqual([self.sheet.cell(4, column).value for column in (14, 16, 17, 19)],
+                         [True, 45000, 2841.98560060629, 27.1836804847808])
+        self.assertEqual(self.sheet["M7"].data_type, "n")
+
+    def test_failed_rows_mark_their_inputs_with_the_windows_message(self):
+        for row in (13, 14, 15):
+            cell = self.sheet.cell(row, 7)
+            self.assertIsNone(cell.value)
+            self.assertEqual(cell.fill.fgColor.rgb, "FFFFC7CE")
+            self.assertTrue(cell.comment.text.startswith("类型不匹配：“满载总质量”为空。"))
+        self.assertIsNone(self.sheet["F13"].comment)
+        self.assertTrue(all(self.sheet.cell(16, column).value is None for column in range(1, 24)))
+
+    def test_charts_hold_a_line_for_each_vehicle(self):
+        charts = self.book["图表"]._charts
+        self.assertEqual(len(charts), 3)
+        self.assertEqual(len(charts[2].series), 5)
+        first = charts[2].series[0]
+        self.assertEqual(first.xVal.numRef.f, "'车型'!$C$4:$C$6")
+        self.assertEqual(first.yVal.numRef.f, "'车型'!$S$4:$S$6")
+        titles = ["".join(run.t for run in chart.title.tx.rich.p[0].r) for chart in charts]
+        self.assertEqual(titles, ["需求车速电机转速 (rpm)", "需求车速功率需求 (kW)",
+                                  "车辆的最大爬坡度 (%)"])
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@
 #include "batch/layout/input_names.h"
 #include "batch/text/utf8.h"
 #include "batch/translation.h"
+#include "batch/workbook/table_kind.h"
 #include "core/failure_text.h"
 
 #include <string_view>
@@ -15,8 +16,9 @@ namespace {
 
 constexpr std::string_view usage = translatable(R"(Usage: evdrive-batch [OPTION]... [FILE]
 Runs the drive calculation of the evdrive window for every vehicle of a CSV
-table, and writes the table with each vehicle's results to standard output,
-or with -o to a file.
+table or a workbook's sheet, and writes the table with each vehicle's results
+to standard output as CSV, or with -o to a file: a workbook when its name ends
+in .xlsx.
 
 FILE is a table as spreadsheets save it: UTF-8, with or without a byte-order
 mark; UTF-16 with its mark ("Unicode text"); or GB18030 (GBK, GB2312) when it
@@ -29,6 +31,18 @@ nor --set or --sweep is given; a table is not typed in, though: standard input
 at a terminal (a console on Windows) gets a short usage and exit status 2.
 Without FILE, --set and --sweep make the table by themselves: one vehicle of the
 --set texts, a row for each sweep value.
+
+A workbook (.xlsx, known by its content, not its name) is read from its first
+worksheet, or the one --sheet names, through the same rules: a number cell is
+the number it holds, a text cell its text; a formula is the value the workbook
+stored with it, and one stored without a value, as some programs write them,
+fails with UncomputedFormula until the workbook is opened and saved in a
+spreadsheet; a date is the serial number it is stored as; a filled cell beyond
+the header's columns stops the run. Written to a workbook, the cells keep their
+types, formulas become their values, the results are numbers, the header row
+is bold and frozen, and the inputs to blame of a failed row are filled light
+red with the window's message in a note; with --sweep a second sheet charts
+each result against the last sweep's input, a line for each vehicle.
 
 Options:
   --set NAME=TEXT            give the input NAME the field text TEXT in every
@@ -44,6 +58,7 @@ Options:
                              without this option, for in a table with decimal
                              commas "3,250" is 3.25
   --header-row N             take row N, counted from 1, for the header
+  --sheet NAME|N             read the workbook's sheet NAME, or its Nth
   --encoding NAME            read the table in the encoding NAME (GBK, UTF-16LE,
                              ...) and write it so
   --delimiter D              separate cells by D: a comma, semicolon or tab
@@ -54,8 +69,9 @@ Options:
                              processor); the output is the same
   -o, --output FILE          write the table to FILE, whole or not at all: to a
                              file beside it that takes its place when the run
-                             ends as it should; FILE may be the table read
-    -h, --help                 print this help and exit (on Windows /? too)
+                             ends as it should; FILE may be the table read;
+                             a workbook when FILE ends in .xlsx
+  -h, --help                 print this help and exit (on Windows /? too)
   --version                  print the version and exit
 --option=VALUE is the same as --option VALUE. NAME is an input's name or
 caption below; each input can be given once.
@@ -107,6 +123,9 @@ SIGTERM). Rows before a malformed line are written, none after it; a message on
 standard error names the line or the argument. With -o, FILE is left as it was
 when the run fails or is stopped.
 )");
+
+constexpr std::string_view uncomputedFormulaMeaning =
+    translatable("the field is a formula whose value the workbook does not hold");
 
 void appendPadded(std::string& text, std::string_view cell, std::size_t width) {
     text += cell;
@@ -180,6 +199,12 @@ std::string helpText() {
         // The window's words for the cause, in Chinese.
         text += spokenLanguage() == Language::Chinese ? causeInChinese(cause.cause)
                                                       : std::string(cause.text);
+        text += '\n';
+    }
+    if (workbooksBuilt) {
+        text += "  ";
+        appendPadded(text, uncomputedFormulaCause, 19);
+        text += tr(uncomputedFormulaMeaning);
         text += '\n';
     }
     text += tr(exitStatus);

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 evdrive developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built evdrive-batch as a user would: a table from a file, a sweep,
-# a malformed table, a full disk, a folder for a FILE, standard input at a
+# a workbook, a malformed table, a full disk, a folder for a FILE, standard input at a
 # terminal, and checks its streams and exit statuses.
 # Usage: command_line_test.sh EVDRIVE_BATCH VERSION [EMULATOR...]
 # With an emulator (Wine, for the Windows build) the command runs through it.
@@ -54,6 +54,21 @@ expect 0 "${run[@]}" --set gearRatio=1 --sweep=finalDriveRatio=6:10:0.5 --set ti
     "${run[@]}" --jobs 1 >"$work/out" 2>/dev/null
 [ "$(iconv -f UTF-16 -t UTF-8 "$work/out" | head -n 1)" = "gearRatio,motorRpm,power,grade,error,cause,field,note" ] ||
     fail "a UTF-16 table through a slow pipe came out as: $(od -c "$work/out" | head -3)"
+
+# A workbook under a Chinese name, read and written as a workbook that reads
+# back as the same table (a build with workbooks says so in WORKBOOKS=1).
+if [ "${WORKBOOKS:-0}" = 1 ]; then
+    samples=$(cd "$(dirname "$0")" && pwd)/samples
+    cp "$samples/workbook_captions_libreoffice.xlsx" "$work/车型参数.xlsx"
+    expect 0 "${run[@]}" -o "$work/结果.xlsx" "$work/车型参数.xlsx"
+    [ "$(head -c 2 "$work/结果.xlsx")" = PK ] || fail "-o 结果.xlsx wrote no workbook"
+    expect 0 "${run[@]}" "$work/结果.xlsx"
+    cmp -s "$work/out" "$samples/workbook_captions_libreoffice.out.csv" ||
+        fail "the written workbook read back as: $(cat "$work/out")"
+    [ "$(cat "$work/err")" = "evdrive-batch: 5 rows, 2 failed: 1 TypeMismatch, 1 InvalidArgument; the first in row 7 of the sheet" ] ||
+        fail "the written workbook was summed up as: $(cat "$work/err")"
+    rm "$work/车型参数.xlsx" "$work/结果.xlsx"
+fi
 
 printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"
 expect 2 "${run[@]}" - <"$work/malformed.csv"
@@ -162,4 +177,4 @@ if [ $# -eq 0 ]; then
     grep -Eq '^evdrive-batch: stopped after line [0-9]+; the output is incomplete$' "$work/err" ||
         fail "Ctrl-C without -o was said as: $(cat "$work/err")"
 fi
-echo "evdrive-batch: table, --strict, folder, sweep, malformed line, bad argument, full disk, terminal, --version, --help, -o, language, interruption"
+echo "evdrive-batch: table, --strict, folder, sweep, workbook, malformed line, bad argument, full disk, terminal, --version, --help, -o, language, interruption"

@@ -428,10 +428,12 @@ Outcome<RowTally> runTable(ByteSource* input, std::span<const InputOption> optio
                          output.stream, settings);
     } else {
 #if EVDRIVE_WORKBOOKS
-        tally = writeWorkbook(head, header, *layout, options, rowSettings, table.get(), output,
-                              sheetName.empty() ? fileStem(input ? settings.inputName : output.name)
-                                                : sheetName,
-                              settings);
+        tally = writeWorkbook(
+            head, header, *layout, options, rowSettings, table.get(), output,
+            sheetName.empty()
+                ? fileStem(!settings.inputPath.empty() ? settings.inputPath : output.name)
+                : sheetName,
+            settings);
 #endif
     }
     if (tally) {

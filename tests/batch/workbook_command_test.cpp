@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 evdrive developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/batch/command_run.h"
+#include "tests/batch/workbook_rows.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -15,18 +15,6 @@ namespace {
 
 std::string samplePath(std::string_view file) {
     return std::string(EVDRIVE_SAMPLES) + "/" + std::string(file);
-}
-
-std::string fileText(const std::string& path) {
-    std::string text;
-    if (std::FILE* in = std::fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
-            text.append(buffer, n);
-        }
-        std::fclose(in);
-    }
-    return text;
 }
 
 // Workbooks as spreadsheets and libraries save them (tests/batch/samples),
@@ -86,10 +74,10 @@ class SampleWorkbooks : public testing::TestWithParam<std::tuple<SampleWorkbook,
 
 TEST_P(SampleWorkbooks, AreWrittenAsTheirTable) {
     const auto& [row, readSize] = GetParam();
-    const std::string workbook = fileText(samplePath(row.workbook));
+    const std::string workbook = fileBytes(samplePath(row.workbook));
     ASSERT_FALSE(workbook.empty()) << row.workbook;
     const CommandRun run = runBatch(row.args, workbook, readSize);
-    EXPECT_TRUE(run.out == fileText(samplePath(row.written))) << run.out;
+    EXPECT_TRUE(run.out == fileBytes(samplePath(row.written))) << run.out;
     EXPECT_EQ(run.err, row.err);
     EXPECT_EQ(run.status, row.status);
 }
@@ -121,7 +109,7 @@ TEST_F(WorkbookRun, ReadsBackAsTheSameTable) {
         runBatch({"-o", written, samplePath("workbook_captions_libreoffice.xlsx")}, {});
     ASSERT_EQ(run.status, 0) << run.err;
     const CommandRun again = runBatch({written}, {});
-    EXPECT_TRUE(again.out == fileText(samplePath("workbook_captions_libreoffice.out.csv")))
+    EXPECT_TRUE(again.out == fileBytes(samplePath("workbook_captions_libreoffice.out.csv")))
         << again.out;
 }
 
@@ -154,7 +142,7 @@ class UnreadTables : public testing::TestWithParam<Unread> {};
 
 TEST_P(UnreadTables, SayWhy) {
     const Unread& row = GetParam();
-    const CommandRun run = runBatch(row.args, fileText(samplePath(row.input)));
+    const CommandRun run = runBatch(row.args, fileBytes(samplePath(row.input)));
     EXPECT_EQ(run.err, row.err);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.status, 2);

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/workbook/workbook_writer.h"
 
+#include "batch/integer_text.h"
 #include "batch/translation.h"
+#include "batch/workbook/sheet_row.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -156,6 +158,13 @@ Outcome<> WorkbookWriter::writeRow(std::span<const WorkbookCell> cells, RowStyle
                 error = worksheet_write_comment(sheet, row_, column, text_.c_str());
             }
         }
+        if (error == LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED) {
+            return std::unexpected(Problem{
+                ExitStatus::BadInput, name_,
+                batch::format(tr("cell %1 would hold a text longer than a cell holds (32767 "
+                                 "characters)"),
+                              {columnLetters(column) + integerText(row_ + 1)})});
+        }
         if (error != LXW_NO_ERROR) {
             return std::unexpected(failure(error));
         }
@@ -224,9 +233,6 @@ Problem WorkbookWriter::failure(int error) const {
         return {ExitStatus::BadInput, name_,
                 std::string(tr("more rows or columns than a worksheet holds (1048576 rows of "
                                "16384 columns)"))};
-    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return {ExitStatus::BadInput, name_,
-                std::string(tr("a text longer than a cell holds (32767 characters)"))};
     case LXW_ERROR_CREATING_XLSX_FILE:
         return {ExitStatus::IoFailure, name_, std::string(errorText(errno))};
     default:

@@ -51,10 +51,18 @@ Outcome<TableLayout> layOutTable(std::span<const std::string> header,
                        &addedColumns[reading.result] == &result;
             });
         });
+    // It wrote them after the table's columns: a "note" before its first
+    // result, a vehicle's name perhaps, is the table's own.
+    const auto firstResult =
+        std::find_if(readings.begin(), readings.end(), [](const auto& reading) {
+            return reading.kind == NameReading::Kind::Result &&
+                   reading.result < drivetrainResultCount;
+        });
     for (std::size_t column = 0; column < header.size(); ++column) {
         const std::string& cell = header[column];
         NameReading& reading = readings[column];
-        if (reading.kind == NameReading::Kind::Result && !earlierRun) {
+        if (reading.kind == NameReading::Kind::Result &&
+            (!earlierRun || readings.begin() + static_cast<std::ptrdiff_t>(column) < firstResult)) {
             reading.kind = NameReading::Kind::Other;
         }
         const bool kept =

@@ -306,6 +306,16 @@ const CommandCase sheets[] = {
                 "requiredVelocity,,EmptyField\n",
                 givesOnly({"gearRatio"}, "motor rpm", "5 'own'") +
                     "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
+    // A "note" before the earlier run's results, a vehicle's name here, is the
+    // table's own and keeps its cells.
+    CommandCase{"NoteBeforeTheResultsOfAnEarlierRunIsTheTablesOwn",
+                {},
+                "note,gearRatio,motorRpm,power,grade,error,cause,field,note\n"
+                "车型 A,1,9,9,9,old,old,old,old\n",
+                "note,gearRatio,motorRpm,power,grade,error,cause,field,note\n"
+                "车型 A,1,,,,TypeMismatch,EmptyField,requiredVelocity,\n",
+                givesOnly({"gearRatio"}, "motor rpm", "1 'note'") +
+                    "evdrive-batch: 1 row, 1 failed: 1 TypeMismatch; the first on line 2\n"},
     CommandCase{"ColumnsNamedAsResultsAloneAreTheTablesOwn",
                 {},
                 "gearRatio,power,note\n1,55 kW,x\n",

@@ -316,14 +316,11 @@ Outcome<RowTally> writeWorkbook(const Head& head, std::span<const std::string> h
         return std::unexpected(writer.error());
     }
     SweepCharts charts(layout, options, header.size(), table != nullptr);
-    WorkbookOutput out(**writer, charts, settings.jobs > 1);
+    WorkbookOutput out(**writer, charts);
     auto tally =
         writeTable<WorkbookRows>(head, header, layout, options, rowSettings, table, out, settings);
     if (!tally) {
         return tally;
-    }
-    if (auto finished = out.finish(); !finished) {
-        return std::unexpected(finished.error());
     }
     if (charts.wanted()) {
         const auto made = charts.charts((*writer)->sheetName());

@@ -3,7 +3,6 @@
 #include "batch/run/workbook_output.h"
 
 #include <limits>
-#include <system_error>
 
 namespace evdrive::batch {
 namespace {
@@ -24,109 +23,15 @@ WorkbookCell::Kind kindOf(WorkbookRows::Kind kind) {
 
 } // namespace
 
-// Two batches waiting are enough to keep the writer busy while the run
-// reads the next; more would only hold memory.
-constexpr std::size_t queued = 2;
-
-WorkbookOutput::~WorkbookOutput() {
-    if (thread_.joinable()) {
-        {
-            const std::lock_guard lock(mutex_);
-            ended_ = true;
-            abandoned_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
-}
-
 Outcome<> WorkbookOutput::writeStart(WorkbookRows& rows, std::size_t headerIndex) {
-    rowsGiven_ += rows.rowEnds().size();
     return writeRows(rows, headerIndex);
 }
 
 Outcome<> WorkbookOutput::write(WorkbookRows& rows) {
     if (charts_.wanted()) {
-        charts_.add(rows, rowsGiven_);
+        charts_.add(rows, rowsWritten_);
     }
-    rowsGiven_ += rows.rowEnds().size();
-    if (inBackground_ && !thread_.joinable()) {
-        try {
-            thread_ = std::thread([this] { writeQueued(); });
-        } catch (const std::system_error&) {
-            inBackground_ = false;
-        }
-    }
-    if (!inBackground_) {
-        return writeRows(rows, std::numeric_limits<std::size_t>::max());
-    }
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < queued || failed_ || thrown_; });
-    if (failed_ || thrown_) {
-        lock.unlock();
-        return failure();
-    }
-    queue_.push_back(std::move(rows));
-    lock.unlock();
-    changed_.notify_all();
-    return {};
-}
-
-Outcome<> WorkbookOutput::finish() {
-    if (!thread_.joinable()) {
-        return {};
-    }
-    {
-        const std::lock_guard lock(mutex_);
-        ended_ = true;
-    }
-    changed_.notify_all();
-    thread_.join();
-    return failure();
-}
-
-void WorkbookOutput::writeQueued() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [this] { return !queue_.empty() || ended_; });
-        if (queue_.empty() || abandoned_) {
-            return;
-        }
-        // The batch stays at the front while it is written, so that the run
-        // waits for room until it is done.
-        const WorkbookRows& rows = queue_.front();
-        lock.unlock();
-        std::optional<Problem> problem;
-        std::exception_ptr thrown;
-        try {
-            if (auto written = writeRows(rows, std::numeric_limits<std::size_t>::max()); !written) {
-                problem = std::move(written.error());
-            }
-        } catch (...) {
-            thrown = std::current_exception();
-        }
-        lock.lock();
-        queue_.pop_front();
-        if (problem || thrown) {
-            failed_ = std::move(problem);
-            thrown_ = thrown;
-            changed_.notify_all();
-            return;
-        }
-        changed_.notify_all();
-    }
-}
-
-// What stopped the writer, thrown again where the run can take it.
-Outcome<> WorkbookOutput::failure() {
-    const std::lock_guard lock(mutex_);
-    if (thrown_) {
-        std::rethrow_exception(thrown_);
-    }
-    if (failed_) {
-        return std::unexpected(*failed_);
-    }
-    return {};
+    return writeRows(rows, std::numeric_limits<std::size_t>::max());
 }
 
 Outcome<> WorkbookOutput::writeRows(const WorkbookRows& rows, std::size_t headerIndex) {
@@ -146,6 +51,7 @@ Outcome<> WorkbookOutput::writeRows(const WorkbookRows& rows, std::size_t header
             !written) {
             return written;
         }
+        ++rowsWritten_;
     }
     return {};
 }

@@ -212,6 +212,10 @@ void appendNotes(const std::array<std::string_view, 12>& cells, std::array<doubl
     bool first = true;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const auto& quantity = drivetrainInputs[i];
+        // An input no calculation reads has no range.
+        if (!quantity.plausible) {
+            continue;
+        }
         if (std::isnan(values[i])) {
             Run alone(cells);
             values[i] = alone.readText(static_cast<int>(i), cells[i]).v;

@@ -79,7 +79,7 @@ caption below; each input can be given once.
 Input columns, in any order. A name counts whatever its case and with blanks,
 '_' or '-' anywhere; a caption with blanks around it; either followed by its
 unit in ASCII or full-width brackets, as shown, or after a slash,
-"轮胎滚动半径/m"; units may be written in Chinese (千克, 毫米, 公里/小时, 牛·米).
+"轮胎滚动半径/m"; units may be in Chinese (千克, 毫米, 公里/小时, 牛·米).
 Below each input, other words that name it:
 )");
 
@@ -125,7 +125,7 @@ when the run fails or is stopped.
 )");
 
 constexpr std::string_view uncomputedFormulaMeaning =
-    translatable("the field is a formula whose value the workbook does not hold");
+    translatable("a formula whose value the workbook does not hold");
 
 void appendPadded(std::string& text, std::string_view cell, std::size_t width) {
     text += cell;

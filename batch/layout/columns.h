@@ -85,7 +85,7 @@ inline constexpr std::array addedColumns = {
                     return AddedCell{{}, row.blamed};
                 }},
     AddedColumn{"note", "提示", "",
-                translatable("figures unlike a road vehicle's, and the likely slip"),
+                translatable("figures unlike a road vehicle's, the likely slip"),
                 [](const RowOutcome& row) {
                     return AddedCell{{}, row.notes};
                 }},

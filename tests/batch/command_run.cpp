@@ -33,7 +33,9 @@ CommandRun runBatch(const std::vector<std::string_view>& args, std::string_view 
     const File in = temporaryFile();
     const File out = temporaryFile();
     const File err = temporaryFile();
-    std::fwrite(input.data(), 1, input.size(), in.get());
+    if (!input.empty()) {
+        std::fwrite(input.data(), 1, input.size(), in.get());
+    }
     std::rewind(in.get());
     const int status = runCommand(args, "3.00.0001", {in.get(), out.get(), err.get()}, readSize);
     return {contents(out.get()), contents(err.get()), status};

@@ -23,6 +23,7 @@
 #endif
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -280,11 +281,15 @@ Outcome<RowTally> writeCsv(const Head& head, std::span<const std::string> header
 }
 
 #if EVDRIVE_WORKBOOKS
-// The table opened as a workbook's sheet: a named file where it lies, standard
-// input whole, as a zip's directory is at its end.
+// The table opened as a workbook's sheet: a named file where it lies; standard
+// input or a pipe, whose bytes come once, whole, as a zip's directory is at
+// its end.
 Outcome<std::unique_ptr<RecordSource>> openSheet(PeekableSource& input, const RunSettings& settings,
                                                  std::string& sheetName) {
-    auto reader = settings.inputPath.empty() ? [&]() -> Outcome<std::unique_ptr<WorkbookReader>> {
+    std::error_code notAFile;
+    const bool whereItLies = !settings.inputPath.empty() &&
+                             std::filesystem::is_regular_file(settings.inputPath, notAFile);
+    auto reader = !whereItLies ? [&]() -> Outcome<std::unique_ptr<WorkbookReader>> {
         std::string bytes;
         for (;;) {
             auto read = readOnto(input, bytes, std::size_t{1} << 20);

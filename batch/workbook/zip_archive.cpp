@@ -128,20 +128,6 @@ Outcome<ZipArchive> ZipArchive::openFile(const std::string& path) {
     if (!state->file) {
         return problem(ExitStatus::BadInput, path, std::string(errorText(errno)));
     }
-    if (seekFile(state->file.get(), 0, SEEK_END) != 0 ||
-        seekFile(state->file.get(), 0, SEEK_SET) != 0) {
-        // A pipe: its bytes are read whole, as standard input's are.
-        std::string bytes;
-        char buffer[1 << 16];
-        std::size_t got = 0;
-        while ((got = std::fread(buffer, 1, sizeof buffer, state->file.get())) > 0) {
-            bytes.append(buffer, got);
-        }
-        if (std::ferror(state->file.get())) {
-            return problem(ExitStatus::IoFailure, path, std::string(errorText(errno)));
-        }
-        return openBytes(std::move(bytes), path);
-    }
     return openOver(std::move(state));
 }
 

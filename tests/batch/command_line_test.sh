@@ -68,6 +68,15 @@ if [ "${WORKBOOKS:-0}" = 1 ]; then
     [ "$(cat "$work/err")" = "evdrive-batch: 5 rows, 2 failed: 1 TypeMismatch, 1 InvalidArgument; the first in row 7 of the sheet" ] ||
         fail "the written workbook was summed up as: $(cat "$work/err")"
     rm "$work/车型参数.xlsx" "$work/结果.xlsx"
+    if [ $# -eq 0 ]; then
+        # Through a named pipe, whose bytes come only once.
+        mkfifo "$work/pipe.xlsx"
+        cat "$samples/workbook_captions_libreoffice.xlsx" >"$work/pipe.xlsx" &
+        expect 0 "${run[@]}" "$work/pipe.xlsx"
+        cmp -s "$work/out" "$samples/workbook_captions_libreoffice.out.csv" ||
+            fail "a workbook through a named pipe came out as: $(cat "$work/err")"
+        rm "$work/pipe.xlsx"
+    fi
 fi
 
 printf 'gearRatio\n1\n2,3\n4\n' >"$work/malformed.csv"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "batch/problem.h"
+#include "batch/translation.h"
 
 #include <cstdint>
 #include <string>
@@ -12,8 +13,9 @@ namespace evdrive::batch {
 
 // The most rows the sweeps of one run may make from one vehicle.
 inline constexpr std::uint64_t maxSweepRows = 10'000'000;
-inline constexpr std::string_view tooManyRows = "more than 10000000 rows";
-inline constexpr std::string_view sweepsMakeTooManyRows = "the sweeps make more than 10000000 rows";
+inline constexpr std::string_view tooManyRows = translatable("more than 10000000 rows");
+inline constexpr std::string_view sweepsMakeTooManyRows =
+    translatable("the sweeps make more than 10000000 rows");
 
 // The values FROM + k·STEP, k = 0 … count − 1, each computed in double
 // precision rather than by adding STEP again and again, so that rounding does

@@ -69,19 +69,8 @@ inline DoubleDouble twoProduct(double a, double b) {
     return {p, error};
 }
 
-// Relative error below 2^-104 unless a and b nearly cancel.
-inline DoubleDouble operator+(DoubleDouble a, DoubleDouble b) {
-    DoubleDouble s = twoSum(a.hi, b.hi);
-    s.lo += a.lo + b.lo;
-    return fastTwoSum(s.hi, s.lo);
-}
-
 inline DoubleDouble operator-(DoubleDouble a) {
     return {-a.hi, -a.lo};
-}
-
-inline DoubleDouble operator-(DoubleDouble a, DoubleDouble b) {
-    return a + -b;
 }
 
 // Relative error below 2^-102.

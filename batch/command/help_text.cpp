@@ -132,17 +132,6 @@ void appendPadded(std::string& text, std::string_view cell, std::size_t width) {
     text.append(width > displayWidth(cell) ? width - displayWidth(cell) : 1, ' ');
 }
 
-// "轮胎滚动半径 (m)", as a header may name the column.
-std::string withUnit(std::string_view name, std::string_view unit) {
-    std::string text(name);
-    if (!unit.empty()) {
-        text += " (";
-        text += unit;
-        text += ')';
-    }
-    return text;
-}
-
 // In Chinese, what to type in the window's field says what the input is.
 void appendInput(std::string& text, const auto& input) {
     text += "  ";

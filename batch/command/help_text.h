@@ -6,7 +6,6 @@
 
 #include <string>
 #include <string_view>
-#include <string_view>
 
 namespace evdrive::batch {
 
@@ -15,7 +14,8 @@ namespace evdrive::batch {
 std::string helpText();
 
 // What a command started at a terminal without a table says: how to give one.
-inline constexpr std::string_view terminalUsage = translatable(R"(Usage: evdrive-batch [OPTION]... FILE
+inline constexpr std::string_view terminalUsage =
+    translatable(R"(Usage: evdrive-batch [OPTION]... FILE
        evdrive-batch [OPTION]... < FILE
        evdrive-batch --set NAME=TEXT... [--sweep NAME=FROM:TO:STEP]...
 Runs the drive calculation for every vehicle of a CSV table and writes the
@@ -23,8 +23,5 @@ results to standard output. It reads no table typed at the keyboard: give a
 FILE, redirect or pipe one in, or make one with --set and --sweep.
 The options and the table's columns: evdrive-batch --help
 )");
-
-// What standard input at a terminal gets in place of a table: how to give one.
-std::string_view shortUsage();
 
 } // namespace evdrive::batch

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace evdrive::batch {
@@ -18,6 +19,17 @@ namespace evdrive::batch {
 enum class Naming { Key, Caption };
 
 inline constexpr std::size_t inputCount = drivetrainInputCount;
+
+// "轮胎滚动半径 (m)": a name with its unit in brackets, as a header may give it.
+inline std::string withUnit(std::string_view name, std::string_view unit) {
+    std::string text(name);
+    if (!unit.empty()) {
+        text += " (";
+        text += unit;
+        text += ')';
+    }
+    return text;
+}
 
 // An input as a header cell or an option's NAME denotes it.
 struct InputName {

@@ -26,7 +26,7 @@ std::string TableLayout::addedName(std::size_t added) const {
     case UnitStyle::Bracketed:
         break;
     }
-    return name + " (" + std::string(column.unit) + ")";
+    return withUnit(name, column.unit);
 }
 
 Outcome<TableLayout> layOutTable(std::span<const std::string> header,

@@ -81,29 +81,22 @@ Fit fitOf(std::string_view text, bool whole, char delimiter) {
 }
 
 // "sep=;" and its line end, as some spreadsheets start a table.
-std::optional<char> separatorNamed(std::string_view start, bool whole, std::size_t& lineSize) {
+std::optional<char> separatorNamed(std::string_view start, bool whole) {
     if (start.size() < 5 || !start.starts_with("sep=") || start[4] == '"') {
         return std::nullopt;
     }
     const std::string_view end = start.substr(5, 2);
-    if (end.empty() && whole) {
-        lineSize = 5;
-    } else if (end.starts_with("\r\n")) {
-        lineSize = 7;
-    } else if (end.starts_with('\n') || end.starts_with('\r')) {
-        lineSize = 6;
-    } else {
-        return std::nullopt;
+    if ((end.empty() && whole) || end.starts_with('\n') || end.starts_with('\r')) {
+        return start[4];
     }
-    return start[4];
+    return std::nullopt;
 }
 
 } // namespace
 
 CsvDialect guessCsvDialect(std::string_view start, bool whole, std::optional<char> delimiter) {
     CsvDialect dialect;
-    std::size_t separatorLine = 0;
-    if (const auto named = separatorNamed(start, whole, separatorLine)) {
+    if (const auto named = separatorNamed(start, whole)) {
         dialect.separatorLine = true;
         dialect.delimiter = delimiter.value_or(*named);
         dialect.crAlone = endsInCrAlone(start, whole, *named);

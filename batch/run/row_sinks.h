@@ -3,6 +3,7 @@
 #pragma once
 
 #include "batch/records/record_source.h"
+#include "batch/workbook/workbook_writer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -62,7 +63,7 @@ class WorkbookRows {
 
     static constexpr bool marksCells = true;
 
-    enum class Kind : std::uint8_t { Empty, Number, Text, Boolean };
+    using Kind = WorkbookCell::Kind;
     struct Cell {
         Kind kind;
         bool marked;

@@ -11,15 +11,6 @@
 namespace evdrive::batch {
 namespace {
 
-// "电机转速 (r/min)"; the charts are the workbook's, in Chinese as its notes are.
-std::string titled(std::string_view caption, std::string_view unit) {
-    std::string title(caption);
-    if (!unit.empty()) {
-        title += " (" + std::string(unit) + ")";
-    }
-    return title;
-}
-
 std::size_t position(const std::vector<std::size_t>& list, std::size_t item) {
     return static_cast<std::size_t>(std::find(list.begin(), list.end(), item) - list.begin());
 }
@@ -123,13 +114,13 @@ SweepCharts::Outcome SweepCharts::charts(std::string_view dataSheet) const {
     ChartSheet sheet{dataSheet == "图表" ? "图表 2" : "图表", {}};
     for (std::size_t result = 0; result < drivetrainResultCount; ++result) {
         const auto& described = drivetrainResults[result];
-        const std::string yTitle = titled(described.caption, described.unit);
+        const std::string yTitle = withUnit(described.caption, described.unit);
         std::vector<ChartSeries> series = series_;
         // A lone line is named by what it shows.
         if (series.size() == 1 && series.front().name.empty()) {
             series.front().name = described.caption;
         }
-        sheet.charts.push_back({yTitle, titled(swept.caption, swept.unit), yTitle,
+        sheet.charts.push_back({yTitle, withUnit(swept.caption, swept.unit), yTitle,
                                 static_cast<std::uint16_t>(xColumn_),
                                 static_cast<std::uint16_t>(resultColumns_[result]),
                                 std::move(series)});

@@ -5,23 +5,6 @@
 #include <limits>
 
 namespace evdrive::batch {
-namespace {
-
-WorkbookCell::Kind kindOf(WorkbookRows::Kind kind) {
-    switch (kind) {
-    case WorkbookRows::Kind::Number:
-        return WorkbookCell::Kind::Number;
-    case WorkbookRows::Kind::Text:
-        return WorkbookCell::Kind::Text;
-    case WorkbookRows::Kind::Boolean:
-        return WorkbookCell::Kind::Boolean;
-    case WorkbookRows::Kind::Empty:
-        break;
-    }
-    return WorkbookCell::Kind::Empty;
-}
-
-} // namespace
 
 Outcome<> WorkbookOutput::writeStart(WorkbookRows& rows, std::size_t headerIndex) {
     return writeRows(rows, headerIndex);
@@ -41,9 +24,8 @@ Outcome<> WorkbookOutput::writeRows(const WorkbookRows& rows, std::size_t header
     for (std::size_t row = 0; row < rows.rowEnds().size(); ++row) {
         cells_.clear();
         for (const WorkbookRows::Cell& cell : cells.subspan(first, rows.rowEnds()[row] - first)) {
-            cells_.push_back({kindOf(cell.kind), cell.number,
-                              texts.substr(cell.textAt, cell.textSize), cell.marked,
-                              texts.substr(cell.commentAt, cell.commentSize)});
+            cells_.push_back({cell.kind, cell.number, texts.substr(cell.textAt, cell.textSize),
+                              cell.marked, texts.substr(cell.commentAt, cell.commentSize)});
         }
         first = rows.rowEnds()[row];
         if (auto written =

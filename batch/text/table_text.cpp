@@ -136,8 +136,7 @@ Outcome<std::unique_ptr<TableText>> TableText::open(ByteSource& file,
     }
     if (given) {
         table->encoding_ = *given;
-    } else if (!table->byteOrderMark_ && wholeUtf8Length(*start) < start->size() &&
-               decodeUtf8(start->substr(wholeUtf8Length(*start))).length != 0) {
+    } else if (!table->byteOrderMark_ && Utf8Check().check(*start) < start->size()) {
         // What a spreadsheet on a Chinese system writes; it holds GBK and GB2312.
         table->encoding_ = gb18030;
     }

@@ -9,6 +9,22 @@ bool continues(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// Where ASCII ends, from at: tables are mostly ASCII, looked at eight bytes
+// at a time where they are.
+std::size_t pastAscii(std::string_view text, std::size_t at) {
+    while (at + 8 <= text.size()) {
+        unsigned char any = 0;
+        for (std::size_t i = 0; i < 8; ++i) {
+            any |= static_cast<unsigned char>(text[at + i]);
+        }
+        if (any & 0x80) {
+            break;
+        }
+        at += 8;
+    }
+    return at;
+}
+
 } // namespace
 
 Utf8Char decodeUtf8(std::string_view text) {
@@ -68,47 +84,11 @@ void appendUtf8(std::string& text, char32_t point) {
     }
 }
 
-std::size_t wholeUtf8Length(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size()) {
-        // Tables are mostly ASCII: eight bytes at a time where they are.
-        while (at + 8 <= text.size()) {
-            unsigned char any = 0;
-            for (std::size_t i = 0; i < 8; ++i) {
-                any |= static_cast<unsigned char>(text[at + i]);
-            }
-            if (any & 0x80) {
-                break;
-            }
-            at += 8;
-        }
-        if (at == text.size()) {
-            break;
-        }
-        const Utf8Char next = decodeUtf8(text.substr(at));
-        if (next.length == 0 || next.point == notACharacter) {
-            break;
-        }
-        at += next.length;
-    }
-    return at;
-}
-
 std::size_t Utf8Check::check(std::string_view piece) {
     std::size_t at = 0;
     while (at < piece.size()) {
         if (pending_ == 0) {
-            // Tables are mostly ASCII: eight bytes at a time where they are.
-            while (at + 8 <= piece.size()) {
-                unsigned char any = 0;
-                for (std::size_t i = 0; i < 8; ++i) {
-                    any |= static_cast<unsigned char>(piece[at + i]);
-                }
-                if (any & 0x80) {
-                    break;
-                }
-                at += 8;
-            }
+            at = pastAscii(piece, at);
             if (at == piece.size()) {
                 break;
             }

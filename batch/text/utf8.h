@@ -25,10 +25,6 @@ Utf8Char decodeUtf8(std::string_view text);
 
 void appendUtf8(std::string& text, char32_t point);
 
-// How many bytes at the start of text are whole characters: up to the first
-// byte that is none, or a character cut off by the end of text.
-std::size_t wholeUtf8Length(std::string_view text);
-
 // Checks UTF-8 that comes in pieces, a piece perhaps ending inside a character.
 class Utf8Check {
   public:

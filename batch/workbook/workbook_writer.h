@@ -14,7 +14,7 @@
 namespace evdrive::batch {
 
 struct WorkbookCell {
-    enum class Kind { Empty, Number, Text, Boolean };
+    enum class Kind : std::uint8_t { Empty, Number, Text, Boolean };
     Kind kind = Kind::Empty;
     double number = 0;
     std::string_view text = {};
